@@ -1,0 +1,3 @@
+target_sources(platform PRIVATE
+  src/kernel/handle_table.cpp
+)
