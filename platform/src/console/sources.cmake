@@ -1,0 +1,1 @@
+# Sources of the console part of the platform layer.

@@ -1,0 +1,1 @@
+# Sources of the display part of the platform layer.

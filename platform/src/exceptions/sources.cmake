@@ -1,0 +1,1 @@
+# Sources of the exceptions part of the platform layer.
