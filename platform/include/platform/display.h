@@ -1,0 +1,37 @@
+// The display seen from outside the program: what the user (or a test
+// standing in for the user) does to a window, and what the display shows.
+//
+// The display backend is chosen once per process, at the first use of the
+// display, from GRAPH_DISPLAY: "headless" draws on a virtual screen, "x11"
+// (or no GRAPH_DISPLAY at all) a real desktop. GRAPH_SCREEN=WxH sets the
+// virtual screen's size; GRAPH_SNAPSHOT=FILE.png saves a window's client
+// area as PNG when the window is destroyed or the process ends.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "platform/win32_types.h"
+
+namespace win32::display {
+
+// The name of the backend in use ("headless", "x11"), or null when no
+// backend could start (windows then cannot be created).
+const char* backend_name();
+
+// Closes a window as the user's close box does: WM_CLOSE is posted to the
+// window's thread. False when the window no longer exists.
+bool close_window_as_user(HWND window);
+
+// What the display shows of a window's client area: one colour value
+// (0x00BBGGRR, as COLORREF) per pixel, row by row from the top.
+struct ClientPicture {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint32_t> pixels;
+};
+
+// False when the window no longer exists.
+bool read_client_area(HWND window, ClientPicture* picture);
+
+}  // namespace win32::display

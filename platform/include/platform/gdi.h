@@ -1,0 +1,161 @@
+// The GDI part of the platform layer: Win32's gdi32 operations that the
+// libraries use, with Win32's names, argument order and meaning.
+//
+// Device contexts draw on bitmaps (memory contexts) or on a window's client
+// area (window contexts). Every bitmap is a colour bitmap that stores 24-bit
+// colour values exactly, whichever context it was made compatible with.
+#pragma once
+
+#include "platform/win32_types.h"
+
+namespace win32 {
+
+// ---- Geometry ---------------------------------------------------------------
+
+struct POINT {
+  LONG x;
+  LONG y;
+};
+
+struct SIZE {
+  LONG cx;
+  LONG cy;
+};
+
+// Left and top are inside the rectangle, right and bottom are not.
+struct RECT {
+  LONG left;
+  LONG top;
+  LONG right;
+  LONG bottom;
+};
+
+// ---- Colour values ----------------------------------------------------------
+
+// A COLORREF holds red in bits 0-7, green in bits 8-15, blue in bits 16-23.
+constexpr COLORREF RGB(BYTE red, BYTE green, BYTE blue) {
+  return static_cast<COLORREF>(red) | (static_cast<COLORREF>(green) << 8) | (static_cast<COLORREF>(blue) << 16);
+}
+constexpr BYTE GetRValue(COLORREF colour) { return static_cast<BYTE>(colour & 0xFF); }
+constexpr BYTE GetGValue(COLORREF colour) { return static_cast<BYTE>((colour >> 8) & 0xFF); }
+constexpr BYTE GetBValue(COLORREF colour) { return static_cast<BYTE>((colour >> 16) & 0xFF); }
+
+// What SetPixel and GetPixel return when the pixel lies outside the clip
+// area or the context is not valid.
+constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;
+
+// ---- Stock objects (GetStockObject) -----------------------------------------
+
+constexpr int WHITE_BRUSH = 0;
+constexpr int LTGRAY_BRUSH = 1;
+constexpr int GRAY_BRUSH = 2;
+constexpr int DKGRAY_BRUSH = 3;
+constexpr int BLACK_BRUSH = 4;
+constexpr int NULL_BRUSH = 5;
+constexpr int HOLLOW_BRUSH = NULL_BRUSH;
+constexpr int WHITE_PEN = 6;
+constexpr int BLACK_PEN = 7;
+constexpr int NULL_PEN = 8;
+
+// ---- Pens -------------------------------------------------------------------
+
+// Solid, invisible and inside-frame pens are supported; CreatePen refuses the
+// dashed styles with ERROR_INVALID_PARAMETER rather than draw them wrongly.
+constexpr int PS_SOLID = 0;
+constexpr int PS_DASH = 1;
+constexpr int PS_DOT = 2;
+constexpr int PS_DASHDOT = 3;
+constexpr int PS_DASHDOTDOT = 4;
+constexpr int PS_NULL = 5;
+constexpr int PS_INSIDEFRAME = 6;
+
+// ---- Binary raster operations (SetROP2): how a pen mixes with the pixels ----
+
+constexpr int R2_BLACK = 1;        // 0
+constexpr int R2_NOTMERGEPEN = 2;  // ~(D | P)
+constexpr int R2_MASKNOTPEN = 3;   // D & ~P
+constexpr int R2_NOTCOPYPEN = 4;   // ~P
+constexpr int R2_MASKPENNOT = 5;   // P & ~D
+constexpr int R2_NOT = 6;          // ~D
+constexpr int R2_XORPEN = 7;       // D ^ P
+constexpr int R2_NOTMASKPEN = 8;   // ~(D & P)
+constexpr int R2_MASKPEN = 9;      // D & P
+constexpr int R2_NOTXORPEN = 10;   // ~(D ^ P)
+constexpr int R2_NOP = 11;         // D
+constexpr int R2_MERGENOTPEN = 12; // D | ~P
+constexpr int R2_COPYPEN = 13;     // P
+constexpr int R2_MERGEPENNOT = 14; // P | ~D
+constexpr int R2_MERGEPEN = 15;    // D | P
+constexpr int R2_WHITE = 16;       // 1
+
+// ---- Ternary raster operations (BitBlt, StretchBlt) -------------------------
+//
+// Bits 16-23 of a code are the operation's truth table over pattern (the
+// destination context's brush), source and destination; BitBlt and
+// StretchBlt evaluate any code from that byte.
+
+constexpr DWORD SRCCOPY = 0x00CC0020;      // S
+constexpr DWORD SRCPAINT = 0x00EE0086;     // S | D
+constexpr DWORD SRCAND = 0x008800C6;       // S & D
+constexpr DWORD SRCINVERT = 0x00660046;    // S ^ D
+constexpr DWORD SRCERASE = 0x00440328;     // S & ~D
+constexpr DWORD NOTSRCCOPY = 0x00330008;   // ~S
+constexpr DWORD NOTSRCERASE = 0x001100A6;  // ~(S | D)
+constexpr DWORD MERGECOPY = 0x00C000CA;    // P & S
+constexpr DWORD MERGEPAINT = 0x00BB0226;   // ~S | D
+constexpr DWORD PATCOPY = 0x00F00021;      // P
+constexpr DWORD PATPAINT = 0x00FB0A09;     // P | ~S | D
+constexpr DWORD PATINVERT = 0x005A0049;    // P ^ D
+constexpr DWORD DSTINVERT = 0x00550009;    // ~D
+constexpr DWORD BLACKNESS = 0x00000042;    // 0
+constexpr DWORD WHITENESS = 0x00FF0062;    // 1
+
+// The truth-table byte of a ternary raster operation code.
+constexpr BYTE Rop3Index(DWORD rop) { return static_cast<BYTE>((rop >> 16) & 0xFF); }
+
+// ---- Regions ----------------------------------------------------------------
+
+// Results of SelectClipRgn (and of SelectObject with a region).
+constexpr int RGN_ERROR = 0;
+constexpr int NULLREGION = 1;
+constexpr int SIMPLEREGION = 2;
+constexpr int COMPLEXREGION = 3;
+
+// ---- Operations -------------------------------------------------------------
+
+// Device contexts and bitmaps.
+HDC CreateCompatibleDC(HDC reference);
+BOOL DeleteDC(HDC dc);
+HBITMAP CreateCompatibleBitmap(HDC reference, int width, int height);
+HGDIOBJ SelectObject(HDC dc, HGDIOBJ object);
+BOOL DeleteObject(HGDIOBJ object);
+HGDIOBJ GetStockObject(int which);
+
+// Pixels. SetPixel returns the colour set (CLR_INVALID when the pixel is
+// clipped); SetPixelV returns whether it was set.
+COLORREF SetPixel(HDC dc, int x, int y, COLORREF colour);
+BOOL SetPixelV(HDC dc, int x, int y, COLORREF colour);
+COLORREF GetPixel(HDC dc, int x, int y);
+
+// Pens, brushes, lines and rectangles. LineTo draws from the current
+// position up to, but not including, the end point, which becomes the new
+// current position; both LineTo and Rectangle mix with SetROP2's operation.
+HPEN CreatePen(int style, int width, COLORREF colour);
+HBRUSH CreateSolidBrush(COLORREF colour);
+int SetROP2(HDC dc, int mode);
+int GetROP2(HDC dc);
+BOOL MoveToEx(HDC dc, int x, int y, POINT* previous);
+BOOL LineTo(HDC dc, int x, int y);
+BOOL Rectangle(HDC dc, int left, int top, int right, int bottom);
+
+// Clip regions: rectangles in device coordinates. SelectClipRgn copies the
+// region, so the caller may delete it at once; a null region removes the clip.
+HRGN CreateRectRgn(int left, int top, int right, int bottom);
+int SelectClipRgn(HDC dc, HRGN region);
+
+// Block transfers combining pattern, source and destination by `rop`.
+BOOL BitBlt(HDC destination, int x, int y, int width, int height, HDC source, int sourceX, int sourceY, DWORD rop);
+BOOL StretchBlt(HDC destination, int x, int y, int width, int height, HDC source, int sourceX, int sourceY,
+                int sourceWidth, int sourceHeight, DWORD rop);
+
+}  // namespace win32
