@@ -11,28 +11,41 @@ namespace win32 {
 // ---- Errors -----------------------------------------------------------------
 
 constexpr DWORD ERROR_SUCCESS = 0;
+constexpr DWORD ERROR_INVALID_FUNCTION = 1;
 constexpr DWORD ERROR_FILE_NOT_FOUND = 2;
 constexpr DWORD ERROR_PATH_NOT_FOUND = 3;
 constexpr DWORD ERROR_TOO_MANY_OPEN_FILES = 4;
 constexpr DWORD ERROR_ACCESS_DENIED = 5;
 constexpr DWORD ERROR_INVALID_HANDLE = 6;
 constexpr DWORD ERROR_NOT_ENOUGH_MEMORY = 8;
+constexpr DWORD ERROR_OUTOFMEMORY = 14;
 constexpr DWORD ERROR_INVALID_DATA = 13;
+constexpr DWORD ERROR_NOT_SAME_DEVICE = 17;
 constexpr DWORD ERROR_WRITE_PROTECT = 19;
 constexpr DWORD ERROR_NOT_READY = 21;
 constexpr DWORD ERROR_WRITE_FAULT = 29;
 constexpr DWORD ERROR_READ_FAULT = 30;
 constexpr DWORD ERROR_GEN_FAILURE = 31;
 constexpr DWORD ERROR_SHARING_VIOLATION = 32;
+constexpr DWORD ERROR_LOCK_VIOLATION = 33;
 constexpr DWORD ERROR_HANDLE_EOF = 38;
 constexpr DWORD ERROR_NOT_SUPPORTED = 50;
 constexpr DWORD ERROR_FILE_EXISTS = 80;
 constexpr DWORD ERROR_INVALID_PARAMETER = 87;
 constexpr DWORD ERROR_BROKEN_PIPE = 109;
 constexpr DWORD ERROR_DISK_FULL = 112;
+constexpr DWORD ERROR_INSUFFICIENT_BUFFER = 122;
+constexpr DWORD ERROR_INVALID_NAME = 123;
 constexpr DWORD ERROR_MOD_NOT_FOUND = 126;
 constexpr DWORD ERROR_PROC_NOT_FOUND = 127;
+constexpr DWORD ERROR_NEGATIVE_SEEK = 131;
+constexpr DWORD ERROR_SEEK_ON_DEVICE = 132;
+constexpr DWORD ERROR_DIR_NOT_EMPTY = 145;
+constexpr DWORD ERROR_BUSY = 170;
 constexpr DWORD ERROR_ALREADY_EXISTS = 183;
+constexpr DWORD ERROR_FILENAME_EXCED_RANGE = 206;
+constexpr DWORD ERROR_DIRECTORY = 267;
+constexpr DWORD ERROR_CANT_RESOLVE_FILENAME = 1921;
 
 DWORD GetLastError();
 void SetLastError(DWORD error);
@@ -51,6 +64,7 @@ DWORD WaitForSingleObject(HANDLE object, DWORD milliseconds);
 
 constexpr DWORD STILL_ACTIVE = 259;
 constexpr DWORD CREATE_SUSPENDED = 0x4;
+constexpr DWORD STACK_SIZE_PARAM_IS_A_RESERVATION = 0x10000;
 
 struct SECURITY_ATTRIBUTES {
   DWORD nLength;
@@ -60,8 +74,13 @@ struct SECURITY_ATTRIBUTES {
 
 using LPTHREAD_START_ROUTINE = DWORD (*)(void* parameter);
 
+// The thread runs `start(parameter)`; the routine's result is its exit code.
+// With CREATE_SUSPENDED it waits until ResumeThread lowers its suspend
+// count to zero.
 HANDLE CreateThread(SECURITY_ATTRIBUTES* attributes, SIZE_T stackSize, LPTHREAD_START_ROUTINE start,
                     void* parameter, DWORD creationFlags, DWORD* threadId);
+// Returns the previous suspend count, or 0xFFFFFFFF for a bad handle.
+DWORD ResumeThread(HANDLE thread);
 BOOL GetExitCodeThread(HANDLE thread, DWORD* exitCode);
 [[noreturn]] void ExitThread(DWORD exitCode);
 DWORD GetCurrentThreadId();
@@ -111,6 +130,7 @@ constexpr DWORD FILE_ATTRIBUTE_NORMAL = 0x80;
 constexpr DWORD FILE_BEGIN = 0;
 constexpr DWORD FILE_CURRENT = 1;
 constexpr DWORD FILE_END = 2;
+constexpr DWORD INVALID_SET_FILE_POINTER = 0xFFFFFFFF;
 
 struct OVERLAPPED;
 

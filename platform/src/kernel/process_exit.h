@@ -1,0 +1,27 @@
+// Work that must happen when the process ends: ExitProcess runs the
+// registered callbacks, last registered first, before the process goes away.
+//
+// The storage is fixed (16 entries) and registering never allocates, so a
+// fault handler can run the async-signal-safe callbacks while the process
+// is in any state.
+#pragma once
+
+namespace win32::detail {
+
+using ExitCallback = void (*)();
+
+constexpr int kMaxExitCallbacks = 16;
+
+// Adds `callback` to the callbacks that ExitProcess runs. `async_signal_safe`
+// says that the callback only uses async-signal-safe operations, so that it
+// may also run from a signal handler. Returns false, and registers nothing,
+// when the table is full or the process has already begun to exit.
+bool register_exit_callback(ExitCallback callback, bool async_signal_safe);
+
+// Runs the async-signal-safe callbacks that have not run yet, last registered
+// first. May be called from a signal handler, for example before a fatal
+// signal is allowed to end the process. Each callback runs at most once per
+// process, whichever of this function and ExitProcess reaches it first.
+void run_async_safe_exit_callbacks();
+
+}  // namespace win32::detail
