@@ -1,6 +1,7 @@
 target_sources(platform PRIVATE
   src/kernel/critical_section.cpp
   src/kernel/descriptor_file.cpp
+  src/kernel/disk_space.cpp
   src/kernel/event.cpp
   src/kernel/file.cpp
   src/kernel/file_errors.cpp
@@ -8,8 +9,12 @@ target_sources(platform PRIVATE
   src/kernel/handle_table.cpp
   src/kernel/handles.cpp
   src/kernel/last_error.cpp
+  src/kernel/library.cpp
   src/kernel/process.cpp
+  src/kernel/screen_metrics.cpp
   src/kernel/sleep.cpp
   src/kernel/std_handles.cpp
+  src/kernel/system_metrics.cpp
   src/kernel/thread.cpp
+  src/kernel/version.cpp
 )

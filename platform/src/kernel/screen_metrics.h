@@ -1,0 +1,53 @@
+// The screen metrics of the headless display: a virtual screen of 1024 x 768
+// unless GRAPH_SCREEN=WxH gives another size. The window frame and caption
+// keep their sizes; the full-screen client area follows the screen.
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace win32::detail {
+
+struct ScreenSize {
+  int width;
+  int height;
+  friend bool operator==(const ScreenSize&, const ScreenSize&) = default;
+};
+
+// The seven values that GetSystemMetrics reports.
+struct ScreenMetrics {
+  int screen_width;        // SM_CXSCREEN
+  int screen_height;       // SM_CYSCREEN
+  int frame_width;         // SM_CXFRAME: sizing frame, each side
+  int frame_height;        // SM_CYFRAME
+  int caption_height;      // SM_CYCAPTION
+  int full_screen_width;   // SM_CXFULLSCREEN: client area of a maximised window
+  int full_screen_height;  // SM_CYFULLSCREEN
+  friend bool operator==(const ScreenMetrics&, const ScreenMetrics&) = default;
+};
+
+constexpr ScreenSize kDefaultHeadlessScreen{1024, 768};
+constexpr int kHeadlessFrameSize = 4;
+constexpr int kHeadlessCaptionHeight = 19;
+// What a maximised window loses of the screen's height: its caption and the
+// task bar.
+constexpr int kHeadlessFullScreenHeightLoss = 49;
+// Screen coordinates are 16-bit signed numbers.
+constexpr int kLargestScreenSide = 32767;
+// The smallest screen on which a framed window and a maximised window still
+// have a client area of at least one pixel.
+constexpr ScreenSize kSmallestScreen{2 * kHeadlessFrameSize + 1, kHeadlessFullScreenHeightLoss + 1};
+
+// Parses a GRAPH_SCREEN value: two decimal numbers joined by 'x' ("800x600"),
+// each within kSmallestScreen..kLargestScreenSide. Anything else is nullopt.
+[[nodiscard]] std::optional<ScreenSize> parse_screen_size(std::string_view text);
+
+// The headless display's metrics for a screen of `size`.
+[[nodiscard]] ScreenMetrics headless_metrics_for(ScreenSize size);
+
+// The headless display's metrics, from GRAPH_SCREEN, read once per process.
+// A malformed value ends the process with one line on standard error and
+// exit code 1.
+const ScreenMetrics& headless_screen_metrics();
+
+}  // namespace win32::detail
