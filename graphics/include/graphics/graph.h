@@ -12,8 +12,8 @@
 #include <array>
 #include <cstdint>
 
-#include "runtime/library_table.h"
 #include "runtime/short_string.h"
+#include "runtime/system.h"
 
 namespace graph {
 
@@ -262,7 +262,8 @@ extern ArcCoordsType ArcCall;
 extern TModeInfo* ModeList;
 extern TNewModeList NewModeList;
 extern bool FirstCallOfInitGraph;
-extern runtime::ExitProcedure ExitSave;
+extern GraphString GraphPath;  // the InitGraph path, kept with a trailing backslash
+extern runtime::ProcedurePtr ExitSave;
 extern std::int32_t InstalledFonts;
 extern std::array<FontRec, MaxFonts + 1> Fonts;  // entries 1 .. 16 used
 extern std::array<bool, 16> LinePatterns;
@@ -298,6 +299,7 @@ void SetLineStyle(std::uint16_t lineStyle, std::uint16_t pattern, std::uint16_t 
 void GetLineSettings(LineSettingsType& settings);
 
 std::int16_t InstallUserFont(const GraphString& name);
+void FreeFontData();  // at exit: releases the stroke data of every registered font
 
 // The hooks-table slots, called by their names.
 inline void DirectPutPixel(std::int16_t x, std::int16_t y) { Hooks.DirectPutPixel(x, y); }
