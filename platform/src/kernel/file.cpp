@@ -7,6 +7,8 @@
 
 #include <cerrno>
 #include <memory>
+#include <string>
+#include <string_view>
 
 #include "kernel/console_devices.h"
 #include "kernel/descriptor_file.h"
@@ -61,6 +63,23 @@ int open_with_disposition(const char* name, int flags, DWORD disposition, bool& 
   }
 }
 
+bool parent_directory_exists(const char* name) {
+  std::string_view path(name);
+  std::size_t slash = path.rfind('/');
+  if (slash == std::string_view::npos) return true;  // the current directory
+  std::string parent(path.substr(0, slash == 0 ? 1 : slash));
+  struct stat status;
+  return stat(parent.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
+// Win32 tells a missing file from a missing directory on the way to it, and
+// refuses to open a directory as a file.
+DWORD open_error(const char* name, int error) {
+  if (error == EISDIR) return ERROR_ACCESS_DENIED;
+  if (error == ENOENT && !parent_directory_exists(name)) return ERROR_PATH_NOT_FOUND;
+  return error_from_errno(error);
+}
+
 }  // namespace
 
 DWORD FileObject::set_pointer(LONG, LONG*, DWORD) {
@@ -98,7 +117,7 @@ HANDLE CreateFileA(const char* name, DWORD access, DWORD /*shareMode*/, SECURITY
   bool existed = false;
   int descriptor = open_with_disposition(name, open_flags_for(access) | O_CLOEXEC, creationDisposition, existed);
   if (descriptor < 0) {
-    SetLastError(errno == EISDIR ? ERROR_ACCESS_DENIED : error_from_errno(errno));
+    SetLastError(open_error(name, errno));
     return INVALID_HANDLE_VALUE;
   }
   // Directories are not files: Win32 opens them only with backup semantics.
