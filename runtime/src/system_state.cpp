@@ -44,6 +44,7 @@ volatile std::uint8_t ExceptionLevel = 0;
 win32::DWORD ProgramThreadId = 0;
 std::uintptr_t ProgramStackLow = 0;
 std::uintptr_t ProgramStackTop = 0;
+std::uintptr_t ProgramFrameTop = 0;
 std::uintptr_t DumpStackLow = 0;
 
 }  // namespace detail

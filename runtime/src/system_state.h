@@ -39,11 +39,14 @@ extern PendingException PendingExceptions[kMaxPendingExceptions];
 extern volatile std::uint8_t ExceptionLevel;
 
 // The program's thread and its stack [ProgramStackLow, ProgramStackTop),
-// recorded by RunProgram. The stack dump never leaves
-// [DumpStackLow, ProgramStackTop).
+// recorded by RunProgram; ProgramFrameTop is the end of RunProgram's own
+// frame record. The stack dump reads only [DumpStackLow, ProgramFrameTop),
+// which DumpStackLow, the stack pointer when the error was raised, keeps
+// within the part of the stack that is in use.
 extern win32::DWORD ProgramThreadId;
 extern std::uintptr_t ProgramStackLow;
 extern std::uintptr_t ProgramStackTop;
+extern std::uintptr_t ProgramFrameTop;
 extern std::uintptr_t DumpStackLow;
 
 // The runtime's own library entries.

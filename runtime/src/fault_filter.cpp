@@ -1,0 +1,117 @@
+// Processor faults: the filter records the fault and redirects the faulting
+// context to a trampoline; the trampoline, running in normal context, raises
+// the run-time error, so exit procedures run before the report.
+#include "fault_filter.h"
+
+#include <array>
+
+#include "exit_sequence.h"
+#include "system_state.h"
+#include "x87.h"
+
+namespace runtime::detail {
+
+namespace {
+
+struct FaultRow {
+  win32::DWORD Exception;
+  FaultMapping Mapping;
+};
+
+constexpr std::array<FaultRow, 15> kFaultTable = {{
+    {win32::EXCEPTION_SINGLE_STEP, {217, false}},
+    {win32::EXCEPTION_ACCESS_VIOLATION, {216, false}},
+    {win32::EXCEPTION_IN_PAGE_ERROR, {217, false}},
+    {win32::EXCEPTION_ILLEGAL_INSTRUCTION, {217, false}},
+    {win32::EXCEPTION_ARRAY_BOUNDS_EXCEEDED, {201, false}},
+    {win32::EXCEPTION_FLT_DENORMAL_OPERAND, {216, true}},
+    {win32::EXCEPTION_FLT_DIVIDE_BY_ZERO, {200, true}},
+    {win32::EXCEPTION_FLT_INVALID_OPERATION, {207, true}},
+    {win32::EXCEPTION_FLT_OVERFLOW, {205, true}},
+    {win32::EXCEPTION_FLT_STACK_CHECK, {207, true}},
+    {win32::EXCEPTION_FLT_UNDERFLOW, {206, true}},
+    {win32::EXCEPTION_INT_DIVIDE_BY_ZERO, {200, false}},
+    {win32::EXCEPTION_INT_OVERFLOW, {215, false}},
+    {win32::EXCEPTION_PRIV_INSTRUCTION, {217, false}},
+    {win32::EXCEPTION_STACK_OVERFLOW, {202, false}},
+}};
+
+// The stack the trampoline runs on after a stack overflow, when the
+// program's own stack has no room left.
+constexpr std::size_t kReserveStackSize = 256 * 1024;
+alignas(64) unsigned char ReserveStack[kReserveStackSize];
+
+// Below the stack's recorded reservation lies its guard; a thread that
+// overflowed has its stack pointer there.
+constexpr std::uintptr_t kGuardReach = 256 * 1024;
+// The x86-64 red zone below the stack pointer that leaf code may use.
+constexpr std::uintptr_t kRedZone = 128;
+
+// x87 status word: exception flags, stack fault, error summary and busy.
+constexpr win32::WORD kX87PendingBits = 0x80FF;
+
+bool OnReserveStack(std::uintptr_t sp) {
+  const auto low = reinterpret_cast<std::uintptr_t>(ReserveStack);
+  return sp >= low && sp <= low + kReserveStackSize;
+}
+
+bool OnProgramStack(std::uintptr_t sp) {
+  if (ProgramStackTop == 0) return false;
+  const std::uintptr_t low = ProgramStackLow > kGuardReach ? ProgramStackLow - kGuardReach : 0;
+  return sp >= low && sp <= ProgramStackTop;
+}
+
+// Runs in normal context on the faulting thread, as if called from the
+// faulting instruction.
+[[noreturn]] void FaultTrampoline() {
+  const std::uint8_t level = ExceptionLevel - 1;
+  ExceptionLevel = level;
+  const PendingException pending = PendingExceptions[level];
+  if (pending.ResetFPU) ResetX87(FPUCW);
+  RaiseRunError(pending.ErrorNumber, pending.Address, pending.Frame,
+                reinterpret_cast<std::uintptr_t>(pending.StackLow));
+}
+
+}  // namespace
+
+std::optional<FaultMapping> MapException(win32::DWORD exceptionCode) {
+  for (const FaultRow& row : kFaultTable)
+    if (row.Exception == exceptionCode) return row.Mapping;
+  return std::nullopt;
+}
+
+win32::LONG RuntimeExceptionFilter(win32::EXCEPTION_POINTERS* exception) {
+  const win32::DWORD code = exception->ExceptionRecord->ExceptionCode;
+  win32::CONTEXT& context = *exception->ContextRecord;
+  const std::optional<FaultMapping> mapping = MapException(code);
+  if (!mapping) return win32::EXCEPTION_CONTINUE_SEARCH;
+
+  // Only the program's thread: its own stack, or the reserve stack while an
+  // earlier fault is being reported (where it cannot overflow a second time).
+  const std::uintptr_t sp = context.Rsp;
+  const bool overflow = code == win32::EXCEPTION_STACK_OVERFLOW;
+  const bool onReserve = OnReserveStack(sp);
+  if (!OnProgramStack(sp) && !(onReserve && !overflow)) return win32::EXCEPTION_CONTINUE_SEARCH;
+  if (ExceptionLevel >= kMaxPendingExceptions) return win32::EXCEPTION_CONTINUE_SEARCH;
+
+  const bool onProgramStack = !onReserve;
+  PendingExceptions[ExceptionLevel] = {
+      exception->ExceptionRecord->ExceptionAddress,
+      reinterpret_cast<const void*>(context.Rbp),
+      onProgramStack ? reinterpret_cast<const void*>(sp) : nullptr,
+      mapping->ErrorNumber,
+      mapping->ResetFPU,
+  };
+  ExceptionLevel = ExceptionLevel + 1;
+
+  if (mapping->ResetFPU) context.FltSave.StatusWord &= static_cast<win32::WORD>(~kX87PendingBits);
+  const std::uintptr_t base =
+      overflow ? reinterpret_cast<std::uintptr_t>(ReserveStack) + kReserveStackSize : sp - kRedZone;
+  // As if FaultTrampoline had just been called: 16-byte alignment before the
+  // (never used) return address.
+  context.Rsp = (base & ~std::uintptr_t{15}) - sizeof(std::uintptr_t);
+  context.Rip = reinterpret_cast<std::uintptr_t>(&FaultTrampoline);
+  return win32::EXCEPTION_CONTINUE_EXECUTION;
+}
+
+}  // namespace runtime::detail
