@@ -1,0 +1,25 @@
+// The display seen from outside the program: the user's close box and what
+// the display shows of a window.
+#include "display/backend.h"
+#include "platform/display.h"
+#include "platform/user.h"
+
+namespace win32::display {
+
+const char* backend_name() {
+  const detail::DisplayBackend* backend = detail::display_backend();
+  return backend ? backend->name : nullptr;
+}
+
+bool close_window_as_user(HWND window) { return PostMessageA(window, WM_CLOSE, 0, 0) != FALSE; }
+
+bool read_client_area(HWND handle, ClientPicture* picture) {
+  auto window = detail::find_window(handle);
+  if (!window || !picture) return false;
+  picture->width = window->framebuffer->width();
+  picture->height = window->framebuffer->height();
+  picture->pixels = window->framebuffer->copy(window->framebuffer->bounds());
+  return true;
+}
+
+}  // namespace win32::display

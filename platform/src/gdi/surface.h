@@ -1,0 +1,96 @@
+// A surface is the pixel store behind a device context: a memory bitmap or
+// a window's client area. Pixels are colour values (0x00BBGGRR).
+//
+// A window's surface is shared with the thread that presents it, so every
+// pixel is read and written as a relaxed atomic, and each write marks its
+// tile dirty; the drawing thread never waits for the presenting thread.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "platform/gdi.h"
+
+namespace win32::detail {
+
+// Which parts of a window's surface changed since the display last took
+// them. Drawing marks with release stores, so whoever takes a mark with an
+// acquiring exchange then sees the pixels written before it.
+class DirtyTiles {
+ public:
+  static constexpr int kTileShift = 5;  // tiles of 32 x 32 pixels
+
+  DirtyTiles(int width, int height);
+
+  void mark(int x, int y) {
+    tiles_[static_cast<std::size_t>((y >> kTileShift) * columns_ + (x >> kTileShift))].store(1, std::memory_order_release);
+    any_.store(1, std::memory_order_release);
+  }
+  // Marks every tile that the rectangle (right and bottom exclusive, already
+  // inside the surface) touches.
+  void mark(const RECT& area);
+
+  // The changed areas since the last call, as rectangles inside the surface
+  // (whole tiles, merged along rows), and clears the marks.
+  std::vector<RECT> take();
+
+ private:
+  int width_;
+  int height_;
+  int columns_;
+  int rows_;
+  std::unique_ptr<std::atomic<std::uint8_t>[]> tiles_;
+  std::atomic<std::uint8_t> any_{0};
+};
+
+class Surface {
+ public:
+  // A surface of at least 1 x 1 pixels, all black. Windows pass `tracked`
+  // so that drawing marks dirty tiles.
+  Surface(int width, int height, bool tracked);
+
+  int width() const { return width_; }
+  int height() const { return height_; }
+  RECT bounds() const { return RECT{0, 0, width_, height_}; }
+  DirtyTiles* dirty() { return dirty_.get(); }
+
+  std::uint32_t load(int x, int y) const {
+    return std::atomic_ref<std::uint32_t>(pixels_[index(x, y)]).load(std::memory_order_relaxed);
+  }
+  void store(int x, int y, std::uint32_t value) {
+    std::atomic_ref<std::uint32_t>(pixels_[index(x, y)]).store(value, std::memory_order_relaxed);
+    if (dirty_) dirty_->mark(x, y);
+  }
+  // Stores `value` in columns [x1, x2) of row y (inside the surface).
+  void fill_row(int x1, int x2, int y, std::uint32_t value);
+
+  // A copy of the rectangle (inside the surface), row by row.
+  std::vector<std::uint32_t> copy(const RECT& area) const;
+
+ private:
+  std::size_t index(int x, int y) const {
+    return static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x);
+  }
+
+  int width_;
+  int height_;
+  std::unique_ptr<std::uint32_t[]> pixels_;
+  std::unique_ptr<DirtyTiles> dirty_;
+};
+
+// Largest side of a bitmap or window surface, so that the pixel count stays
+// far inside what the index arithmetic and the memory can hold.
+constexpr int kMaxSurfaceSide = 16384;
+
+inline bool contains(const RECT& r, int x, int y) {
+  return x >= r.left && x < r.right && y >= r.top && y < r.bottom;
+}
+inline bool is_empty(const RECT& r) { return r.left >= r.right || r.top >= r.bottom; }
+RECT intersect(const RECT& a, const RECT& b);
+RECT unite(const RECT& a, const RECT& b);
+// The rectangle with left <= right and top <= bottom.
+RECT normalized(const RECT& r);
+
+}  // namespace win32::detail
