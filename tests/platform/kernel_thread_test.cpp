@@ -93,17 +93,4 @@ TEST(KernelThread, SuspendedThreadStartsWhenResumed) {
   CloseHandle(thread);
 }
 
-TEST(KernelThread, BadArgumentsAndHandlesFail) {
-  SetLastError(0);
-  EXPECT_EQ(CreateThread(nullptr, 0, nullptr, nullptr, 0, nullptr), nullptr);
-  EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
-
-  HANDLE event = CreateEventA(nullptr, FALSE, FALSE, nullptr);
-  DWORD code = 0;
-  EXPECT_FALSE(GetExitCodeThread(event, &code));  // not a thread
-  EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
-  EXPECT_EQ(ResumeThread(event), 0xFFFFFFFFu);
-  CloseHandle(event);
-}
-
 }  // namespace

