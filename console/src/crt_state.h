@@ -1,0 +1,53 @@
+// The console library's process-wide state, zero or false until the
+// initialisation runs, and the routines that work on it inside the library.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "console/console.h"
+#include "platform/console.h"
+
+namespace console {
+
+// ---- Private state ----------------------------------------------------------------
+
+extern win32::HANDLE OutHandle;    // the console's screen buffer
+extern win32::HANDLE InputHandle;  // the console's input
+extern win32::CONSOLE_SCREEN_BUFFER_INFO ConsoleInfo;
+extern std::int32_t ScreenWidth;  // columns and rows of the whole screen buffer
+extern std::int32_t ScreenHeight;
+extern std::int32_t CursorSaveX;  // the cursor position last given to the console, 0-based
+extern std::int32_t CursorSaveY;
+extern std::int32_t CurrX;  // working cursor, 1-based, while a write or a line read runs
+extern std::int32_t CurrY;
+extern std::uint8_t ScanCode;  // pending character or extended-key code; 0: none
+extern bool SpecialKey;        // the pending code is an extended key's: ReadKey gives 0 first
+extern bool DoingNumChars;     // a code is being typed as Alt + keypad digits
+extern std::uint8_t DoingNumCode;
+
+// Extended codes for Ctrl + the keys with scan codes 71 to 83.
+inline constexpr std::array<std::uint8_t, 13> CtrlKeypadKeys{119, 141, 132, 142, 115, 143, 116,
+                                                             78,  117, 145, 118, 146, 147};
+inline constexpr const char* ConOut = "CONOUT$";
+inline constexpr const char* ConIn = "CONIN$";
+
+// ---- Routines -------------------------------------------------------------------
+
+[[nodiscard]] std::int32_t GetScreenWidth();
+[[nodiscard]] std::int32_t GetScreenHeight();
+void GetScreenCursor(std::int32_t& x, std::int32_t& y);
+void SetScreenCursor(std::int32_t x, std::int32_t y);
+void WriteChar(std::uint8_t c);
+void RemoveLine(std::int32_t y);
+[[nodiscard]] std::uint8_t RemapScanCode(std::uint16_t scanCode, std::uint32_t controlKeyState,
+                                         std::uint16_t virtualKey);
+
+// The text-file hooks of console files; each returns 0.
+std::int32_t CrtOpen(runtime::TextRec& f);
+std::int32_t CrtWrite(runtime::TextRec& f);
+std::int32_t CrtRead(runtime::TextRec& f);
+std::int32_t CrtReturn(runtime::TextRec& f);
+std::int32_t CrtClose(runtime::TextRec& f);
+
+}  // namespace console
