@@ -1,0 +1,87 @@
+// The WIN32GUI driver's own state, shared by the program's thread (drawing,
+// mode initialisation, CloseGraph) and the window thread (message loop,
+// window procedure). Defined in win32gui_state.cpp.
+//
+// GraphDrawing guards the two surfaces, the palette, the pens and the glyph
+// caches. GraphRunning says whether they exist: the window thread writes it
+// only while holding GraphDrawing; the program's thread reads it without the
+// lock as a quick test and again under the lock before touching anything.
+#pragma once
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <memory>
+
+#include "graphics/graph.h"
+#include "graphics/graph_window.h"
+#include "platform/gdi.h"
+#include "platform/kernel.h"
+
+namespace graph {
+
+// The palette of the open window: Size entries (the mode's MaxColor, kept
+// within 1 .. 256 so that it never exceeds the default colours it copies).
+struct TPalette {
+  std::int32_t Size;
+  std::array<RGBRec, 256> Entries;
+};
+
+inline constexpr int PenCacheSize = 16;
+inline constexpr int GlyphCacheSize = 256;
+
+extern std::atomic<bool> GraphRunning;
+extern win32::HBITMAP SavedScreen;
+extern win32::HGDIOBJ OldBitmap;
+extern win32::CRITICAL_SECTION GraphDrawing;
+extern win32::HANDLE GraphInit;
+extern win32::HANDLE MessageThreadHandle;
+extern bool MessageThreadHandleValid;
+extern bool GraphDrawingKept;
+extern bool WinRegistered;
+extern win32::DWORD ExtraStyle;
+extern std::unique_ptr<TPalette> Pal;
+extern std::array<win32::HPEN, PenCacheSize> Pens;
+extern std::array<win32::HBITMAP, GlyphCacheSize> BitmapFontHorizonCache;
+extern std::array<win32::HBITMAP, GlyphCacheSize> BitmapFontVerticalCache;
+
+// Holds GraphDrawing for one scope. The lock is recursive: an image routine
+// holds it across a whole image while each pixel enters it again.
+class DrawingLock {
+ public:
+  DrawingLock() { win32::EnterCriticalSection(&GraphDrawing); }
+  ~DrawingLock() { win32::LeaveCriticalSection(&GraphDrawing); }
+  DrawingLock(const DrawingLock&) = delete;
+  DrawingLock& operator=(const DrawingLock&) = delete;
+};
+
+// GraphRunning read on the program's thread: a quick test outside the lock,
+// or the decisive test once GraphDrawing is held.
+[[nodiscard]] inline bool WindowRunning() { return GraphRunning.load(std::memory_order_acquire); }
+
+// The palette created by a mode initialisation: the first entries of
+// DefaultColors, as many as the mode has colours.
+[[nodiscard]] std::unique_ptr<TPalette> CreateDefaultPalette(std::int32_t colors);
+
+// The colour value of a colour index, under GraphDrawing with the window
+// running. An index beyond the palette (a colour argument or CurrentColor of
+// MaxColor or more, and the complemented index of the "not" write mode) is
+// taken modulo the palette size: its low bits, as a planar display would. So
+// "not" draws the complement of the index (15 - c with 16 colours, 255 - c
+// with 256) and nothing ever reads outside the palette.
+[[nodiscard]] std::uint16_t PaletteIndexOf(std::uint32_t index);
+[[nodiscard]] win32::COLORREF ColorValueOfIndex(std::uint32_t index);
+
+// Writes one colour value at an absolute point on the enabled surfaces:
+// the backing bitmap when DrawToBitmap, then the window when DrawToScreen.
+// Under GraphDrawing with the window running.
+void WriteColorValue(int x, int y, win32::COLORREF value);
+
+// Window thread and window procedure.
+win32::DWORD MessageHandleThread(void* parameter);
+[[nodiscard]] bool WinRegister();
+[[nodiscard]] win32::HWND WinCreate();
+win32::LRESULT WindowProc(win32::HWND window, win32::UINT message, win32::WPARAM wParam,
+                          win32::LPARAM lParam);
+
+}  // namespace graph

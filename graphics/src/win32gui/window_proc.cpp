@@ -1,0 +1,124 @@
+// The graph window's procedure: creation of the drawing surfaces, repaint
+// from the backing bitmap, release of everything on destruction, and the
+// keyboard and mouse-button messages handed to the program's handlers.
+#include "platform/user.h"
+#include "win32gui/win32gui_state.h"
+
+namespace graph {
+
+namespace {
+
+bool IsKeyMessage(win32::UINT message) {
+  return (message >= win32::WM_KEYDOWN && message <= win32::WM_CHAR) ||
+         (message >= win32::WM_SYSKEYDOWN && message <= win32::WM_SYSCHAR);
+}
+
+bool IsMouseButtonMessage(win32::UINT message) {
+  return message >= win32::WM_LBUTTONDOWN && message <= win32::WM_MBUTTONDBLCLK;
+}
+
+// Fills the picture's area of a surface with RGB black, whatever palette
+// entry 0 holds.
+void ClearToBlack(win32::HDC surface) {
+  const win32::HGDIOBJ previousPen =
+      win32::SelectObject(surface, win32::GetStockObject(win32::BLACK_PEN));
+  const win32::HGDIOBJ previousBrush =
+      win32::SelectObject(surface, win32::GetStockObject(win32::BLACK_BRUSH));
+  (void)win32::Rectangle(surface, 0, 0, MaxX + 1, MaxY + 1);
+  (void)win32::SelectObject(surface, previousPen);
+  (void)win32::SelectObject(surface, previousBrush);
+}
+
+// WM_CREATE: the backing bitmap in its memory context, the window context
+// held for the window's lifetime, both black, empty caches; then the
+// surfaces exist and GraphRunning says so.
+void CreateSurfaces(win32::HWND window) {
+  DrawingLock lock;
+  const win32::HDC reference = win32::GetDC(window);
+  BitmapDC = win32::CreateCompatibleDC(reference);
+  SavedScreen = win32::CreateCompatibleBitmap(reference, MaxX + 1, MaxY + 1);
+  (void)win32::ReleaseDC(window, reference);
+  OldBitmap = win32::SelectObject(BitmapDC, SavedScreen);
+  WinDC = win32::GetDC(window);
+  ClearToBlack(BitmapDC);
+  ClearToBlack(WinDC);
+  BitmapFontHorizonCache.fill(nullptr);
+  BitmapFontVerticalCache.fill(nullptr);
+  Pens.fill(nullptr);
+  GraphRunning.store(true, std::memory_order_release);
+}
+
+template <class Handles>
+void DeleteAll(Handles& handles) {
+  for (auto handle : handles)
+    if (handle != nullptr) (void)win32::DeleteObject(handle);
+}
+
+// WM_DESTROY: drawing stops first, then the surfaces, caches and palette go.
+// The caches keep their deleted handles until the next window clears them;
+// nothing reads them meanwhile because GraphRunning is false.
+void ReleaseSurfaces(win32::HWND window) {
+  DrawingLock lock;
+  GraphRunning.store(false, std::memory_order_release);
+  (void)win32::ReleaseDC(window, WinDC);
+  (void)win32::SelectObject(BitmapDC, OldBitmap);
+  (void)win32::DeleteObject(SavedScreen);
+  (void)win32::DeleteDC(BitmapDC);
+  DeleteAll(BitmapFontHorizonCache);
+  DeleteAll(BitmapFontVerticalCache);
+  DeleteAll(Pens);
+  Pal.reset();
+}
+
+// WM_PAINT: the damaged rectangle copied 1:1 from the backing bitmap, which
+// is anchored at the top-left corner and never scaled.
+void Repaint(win32::HWND window) {
+  win32::RECT damaged{};
+  if (!win32::GetUpdateRect(window, &damaged, win32::FALSE)) return;
+  DrawingLock lock;
+  win32::PAINTSTRUCT paint{};
+  const win32::HDC dc = win32::BeginPaint(window, &paint);
+  if (GraphRunning.load(std::memory_order_relaxed)) {
+    (void)win32::BitBlt(dc, damaged.left, damaged.top, damaged.right - damaged.left,
+                        damaged.bottom - damaged.top, BitmapDC, damaged.left, damaged.top,
+                        win32::SRCCOPY);
+  }
+  (void)win32::EndPaint(window, &paint);
+}
+
+// Keys and mouse buttons go to the program's handler when it has one and
+// are consumed otherwise; they never reach the default handling.
+win32::LRESULT PassToHandler(const std::atomic<MessageHandlerProc>& handler, win32::HWND window,
+                             win32::UINT message, win32::WPARAM wParam, win32::LPARAM lParam) {
+  const MessageHandlerProc receiver = handler.load(std::memory_order_acquire);
+  return receiver != nullptr ? receiver(window, message, wParam, lParam) : 0;
+}
+
+}  // namespace
+
+win32::LRESULT WindowProc(win32::HWND window, win32::UINT message, win32::WPARAM wParam,
+                          win32::LPARAM lParam) {
+  switch (message) {
+    case win32::WM_CREATE:
+      CreateSurfaces(window);
+      return 0;
+    case win32::WM_DESTROY:
+      ReleaseSurfaces(window);
+      win32::PostQuitMessage(0);
+      return win32::DefWindowProcA(window, message, wParam, lParam);
+    case win32::WM_PAINT:
+      Repaint(window);
+      return 0;
+    case win32::WM_CLOSE:
+      (void)win32::DestroyWindow(window);
+      return 0;
+    default:
+      break;
+  }
+  if (IsKeyMessage(message)) return PassToHandler(CharMessageHandler, window, message, wParam, lParam);
+  if (IsMouseButtonMessage(message))
+    return PassToHandler(MouseMessageHandler, window, message, wParam, lParam);
+  return win32::DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace graph
