@@ -84,7 +84,9 @@ std::int32_t CrtRead(runtime::TextRec& f) {
         break;
       case kCtrlY:
       case kEsc:
-        f.BufferPos = f.BufferEnd;
+        // The screen cursor goes to the end of the line with the edit
+        // position, so that erasing backwards clears every character shown.
+        while (f.BufferPos < f.BufferEnd) MoveRight(f);
         while (f.BufferEnd > 0) BackSpace(f);
         break;
       case kCtrlZ:

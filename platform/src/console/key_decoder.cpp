@@ -240,8 +240,9 @@ Decoded decode_utf8(std::span<const unsigned char> bytes, bool moreMayFollow) {
     if ((bytes[i] & 0xC0) != 0x80) return key(key_for_byte(lead), 1);
     codePoint = (codePoint << 6) | (bytes[i] & 0x3F);
   }
-  const unsigned char character = codePoint <= 0xFF ? static_cast<unsigned char>(codePoint) : '?';
-  return key(key_for_byte(character), length);
+  // The console's code page is Latin-1: other characters read as '?'.
+  if (codePoint > 0xFF) return key({0, 0, '?', 0}, length);
+  return key(key_for_byte(static_cast<unsigned char>(codePoint)), length);
 }
 
 }  // namespace
