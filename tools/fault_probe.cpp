@@ -26,6 +26,7 @@ volatile int IntegerOne = 1;
 volatile int IntegerZero = 0;
 volatile int IntegerSink = 0;
 volatile bool KeepRecursing = true;
+volatile int* volatile BadAddress = reinterpret_cast<volatile int*>(std::uintptr_t{16});
 
 void Range() {
   static_cast<void>(runtime::RangeCheck(OutOfRangeCoordinate, -32768, 32767));
@@ -54,7 +55,7 @@ __attribute__((no_sanitize("undefined"))) void IntegerDivide() {
 
 // A plain read through a bad pointer, without the address checker's own test.
 __attribute__((no_sanitize("address"))) void BadPointer() {
-  IntegerSink = *reinterpret_cast<volatile int*>(std::uintptr_t{16});
+  IntegerSink = *BadAddress;
 }
 
 __attribute__((noinline)) int Recurse(int depth) {

@@ -5,6 +5,10 @@
 
 #include <array>
 
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/common_interface_defs.h>
+#endif
+
 #include "exit_sequence.h"
 #include "system_state.h"
 #include "x87.h"
@@ -61,9 +65,19 @@ bool OnProgramStack(std::uintptr_t sp) {
   return sp >= low && sp <= ProgramStackTop;
 }
 
+// The address checker follows the thread onto the reserve stack, so that it
+// does not take the reserve stack's frames for a corrupted stack.
+void EnterReserveStack() {
+#if defined(__SANITIZE_ADDRESS__)
+  __sanitizer_start_switch_fiber(nullptr, ReserveStack, kReserveStackSize);
+  __sanitizer_finish_switch_fiber(nullptr, nullptr, nullptr);
+#endif
+}
+
 // Runs in normal context on the faulting thread, as if called from the
 // faulting instruction.
 [[noreturn]] void FaultTrampoline() {
+  if (OnReserveStack(reinterpret_cast<std::uintptr_t>(__builtin_frame_address(0)))) EnterReserveStack();
   const std::uint8_t level = ExceptionLevel - 1;
   ExceptionLevel = level;
   const PendingException pending = PendingExceptions[level];

@@ -1,0 +1,113 @@
+#include "subprocess.h"
+
+#include <fcntl.h>
+#include <pty.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+namespace runtime_test {
+
+namespace {
+
+std::string ReadAll(int fd) {
+  std::string text;
+  char buffer[4096];
+  for (;;) {
+    const ssize_t n = read(fd, buffer, sizeof buffer);
+    if (n > 0) {
+      text.append(buffer, static_cast<std::size_t>(n));
+    } else if (n < 0 && errno == EINTR) {
+      continue;
+    } else {
+      return text;  // end of file, or EIO once the terminal's last writer is gone
+    }
+  }
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+std::string WithoutCarriageReturns(std::string text) {
+  std::erase(text, '\r');
+  return text;
+}
+
+[[noreturn]] void Exec(const std::string& program, const std::vector<std::string>& arguments) {
+  std::vector<char*> argv;
+  argv.push_back(const_cast<char*>(program.c_str()));
+  for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+  argv.push_back(nullptr);
+  execv(program.c_str(), argv.data());
+  std::perror("execv");
+  _exit(127);
+}
+
+void Decode(int status, ChildResult& result) {
+  result.exited = WIFEXITED(status);
+  result.exitCode = result.exited ? WEXITSTATUS(status) : -1;
+  result.signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
+}
+
+}  // namespace
+
+ChildResult RunChild(const std::string& program, const std::vector<std::string>& arguments, OutputKind kind) {
+  char errorsPath[] = "/tmp/runtime-test-err-XXXXXX";
+  char outputPath[] = "/tmp/runtime-test-out-XXXXXX";
+  const int errorsFd = mkstemp(errorsPath);
+  const int outputFd = mkstemp(outputPath);
+  ChildResult result;
+  int status = 0;
+  if (kind == OutputKind::File) {
+    const pid_t pid = fork();
+    if (pid == 0) {
+      dup2(outputFd, STDOUT_FILENO);
+      dup2(errorsFd, STDERR_FILENO);
+      Exec(program, arguments);
+    }
+    waitpid(pid, &status, 0);
+  } else {
+    int master = -1;
+    const pid_t pid = forkpty(&master, nullptr, nullptr, nullptr);
+    if (pid == 0) {
+      dup2(errorsFd, STDERR_FILENO);
+      Exec(program, arguments);
+    }
+    const std::string terminalText = ReadAll(master);
+    close(master);
+    waitpid(pid, &status, 0);
+    std::ofstream(outputPath, std::ios::binary) << terminalText;
+  }
+  Decode(status, result);
+  result.rawOutput = ReadFile(outputPath);
+  result.output = WithoutCarriageReturns(result.rawOutput);
+  result.errors = ReadFile(errorsPath);
+  close(outputFd);
+  close(errorsFd);
+  unlink(outputPath);
+  unlink(errorsPath);
+  return result;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    lines.push_back(text.substr(start, end - start));
+    start = end + 1;
+  }
+  return lines;
+}
+
+}  // namespace runtime_test
