@@ -1,0 +1,183 @@
+// Circle outlines through the recording driver: the exact pixels and call
+// counts of the rasteriser, thick outlines, the state a circle leaves, the
+// aspect terms and clipping by the driver's PutPixel.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <set>
+#include <vector>
+
+#include "graphics/graph.h"
+#include "recording_driver.h"
+
+namespace graph {
+namespace {
+
+using testing::Call;
+using testing::CallKind;
+using testing::Point;
+using testing::Recording;
+using Points = std::vector<Point>;
+using PointSet = std::set<Point>;
+
+class CircleOutline : public ::testing::Test {
+ protected:
+  // The full-screen client area of the headless display.
+  void SetUp() override { testing::EnterRecordingMode(1024, 719); }
+  void TearDown() override { FreeModeRegistry(); }
+
+  // The PutPixel positions of one drawing, in call order.
+  template <typename Draw>
+  static Points Plotted(Draw draw) {
+    Recording().Calls.clear();
+    draw();
+    Points points;
+    for (const Call& call : Recording().CallsOf(CallKind::PutPixel)) points.emplace_back(call.A, call.B);
+    return points;
+  }
+
+  static PointSet Distinct(const Points& points) { return {points.begin(), points.end()}; }
+  static PointSet CirclePixels(std::int16_t x, std::int16_t y, std::uint16_t r) {
+    return Distinct(Plotted([&] { Circle(x, y, r); }));
+  }
+};
+
+TEST_F(CircleOutline, RadiusZeroDrawsNothingAndRadiusOneItsCentre) {
+  EXPECT_TRUE(Plotted([] { Circle(50, 60, 0); }).empty());
+  EXPECT_EQ(Plotted([] { Circle(50, 60, 1); }), (Points{{50, 60}}));
+  EXPECT_EQ(Recording().Calls.front().C, 15) << "plotted in CurrentColor";
+}
+
+TEST_F(CircleOutline, RadiusTwoPixelForPixel) {
+  const Points calls = Plotted([] { Circle(100, 100, 2); });
+  EXPECT_EQ(calls.size(), 24U) << "6 steps of 4 mirrored pixels";
+  EXPECT_EQ(Distinct(calls), (PointSet{{98, 99}, {98, 100}, {98, 101}, {99, 98}, {99, 102},
+                                       {100, 98}, {100, 102}, {101, 98}, {101, 102}, {102, 99},
+                                       {102, 100}, {102, 101}}));
+}
+
+// The circles of inversion of the demonstrations, to the pixel: the call
+// counts, the distinct pixels, their box, and the first, second and last
+// steps in quadrant order.
+TEST_F(CircleOutline, CirclesOfInversionStepByStep) {
+  struct Case {
+    std::uint16_t Radius;
+    std::size_t Calls;
+    std::size_t Distinct;
+    Points FirstTwoSteps;
+    Points LastStep;
+  };
+  const Case cases[] = {
+      {200, 1984, 1384,
+       {{712, 384}, {312, 384}, {312, 384}, {712, 384}, {712, 383}, {312, 383}, {312, 385}, {712, 385}},
+       {{509, 184}, {515, 184}, {515, 584}, {509, 584}}},
+      {300, 2976, 2016,
+       {{812, 384}, {212, 384}, {212, 384}, {812, 384}, {812, 383}, {212, 383}, {212, 385}, {812, 385}},
+       {{507, 84}, {517, 84}, {517, 684}, {507, 684}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Radius);
+    const Points calls = Plotted([&] { Circle(512, 384, c.Radius); });
+    ASSERT_EQ(calls.size(), c.Calls);
+    const PointSet pixels = Distinct(calls);
+    EXPECT_EQ(pixels.size(), c.Distinct);
+    EXPECT_EQ(Points(calls.begin(), calls.begin() + 8), c.FirstTwoSteps);
+    EXPECT_EQ(Points(calls.end() - 4, calls.end()), c.LastStep);
+    const auto [left, right] = std::minmax_element(pixels.begin(), pixels.end());
+    EXPECT_EQ(left->first, 512 - c.Radius);
+    EXPECT_EQ(right->first, 512 + c.Radius);
+    for (const Point& p : pixels) {
+      ASSERT_GE(p.second, 384 - c.Radius);
+      ASSERT_LE(p.second, 384 + c.Radius);
+    }
+  }
+}
+
+TEST_F(CircleOutline, ThickCircleIsThreeThinCirclesAndKeepsItsThickness) {
+  PointSet expected = CirclePixels(100, 100, 10);
+  expected.merge(CirclePixels(100, 100, 11));
+  expected.merge(CirclePixels(100, 100, 9));
+  SetLineStyle(SolidLn, 0, ThickWidth);
+  EXPECT_EQ(CirclePixels(100, 100, 10), expected);
+  EXPECT_EQ(LineInfo.Thickness, ThickWidth);
+}
+
+// A thin circle is copied and puts the write mode back; a thick one keeps
+// the caller's mode. Neither changes ArcCall or the colour.
+TEST_F(CircleOutline, LeavesWriteModeColourAndArcCallAsFound) {
+  const ArcCoordsType arc{1, 2, 3, 4, 5, 6};
+  for (const std::uint16_t thickness : {NormWidth, ThickWidth}) {
+    SCOPED_TRACE(thickness);
+    SetLineStyle(SolidLn, 0, thickness);
+    ArcCall = arc;
+    CurrentWriteMode = XORPut;
+    CurrentColor = 9;
+    Recording().Calls.clear();
+    Circle(200, 200, 30);
+    const std::uint16_t expectedMode = thickness == NormWidth ? CopyPut : XORPut;
+    for (const Call& call : Recording().CallsOf(CallKind::PutPixel)) {
+      ASSERT_EQ(call.WriteMode, expectedMode);
+      ASSERT_EQ(call.C, 9);
+    }
+    EXPECT_EQ(CurrentWriteMode, XORPut);
+    EXPECT_EQ(CurrentColor, 9);
+    EXPECT_EQ(ArcCall.X, arc.X);
+    EXPECT_EQ(ArcCall.YEnd, arc.YEnd);
+  }
+}
+
+// The radii are divided by the aspect terms (10000 is 1:1). A term of 0, as
+// before any mode has been set, leaves the radius as it is instead of
+// dividing by zero.
+TEST_F(CircleOutline, AspectTermsScaleTheRadiiAndZeroMeansOneToOne) {
+  struct Case {
+    std::uint16_t XAspectTerm;
+    std::uint16_t YAspectTerm;
+    std::int32_t HalfWidth;
+    std::int32_t HalfHeight;
+  };
+  const Case cases[] = {
+      {10000, 10000, 40, 40}, {0, 0, 40, 40}, {20000, 10000, 20, 40}, {0, 5000, 40, 80},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.XAspectTerm << ":" << c.YAspectTerm);
+    XAspect = c.XAspectTerm;
+    YAspect = c.YAspectTerm;
+    const PointSet pixels = CirclePixels(300, 300, 40);
+    std::int32_t halfWidth = 0;
+    std::int32_t halfHeight = 0;
+    for (const Point& p : pixels) {
+      halfWidth = std::max(halfWidth, std::abs(p.first - 300));
+      halfHeight = std::max(halfHeight, std::abs(p.second - 300));
+    }
+    EXPECT_EQ(halfWidth, c.HalfWidth);
+    EXPECT_EQ(halfHeight, c.HalfHeight);
+  }
+}
+
+// Pixels outside the viewport are dropped by the driver when clipping is on;
+// with clipping off those on the screen appear.
+TEST_F(CircleOutline, ClippingOnShowsOnlyTheInsideOfTheViewport) {
+  for (const bool clip : {true, false}) {
+    SCOPED_TRACE(clip);
+    Recording().Fill(0);
+    SetViewPort(100, 100, 199, 199, clip);
+    Circle(0, 50, 30);  // centre on the viewport's left edge
+    std::size_t inside = 0;
+    std::size_t outside = 0;
+    for (std::int32_t y = 0; y < 719; ++y) {
+      for (std::int32_t x = 0; x < 1024; ++x) {
+        if (Recording().At(x, y) == 0) continue;
+        ++(x >= 100 && x <= 199 && y >= 100 && y <= 199 ? inside : outside);
+      }
+    }
+    EXPECT_GT(inside, 0U);
+    EXPECT_EQ(outside > 0, !clip);
+    EXPECT_EQ(Recording().At(130, 150), 15) << "the rightmost point, absolute";
+    EXPECT_EQ(Recording().At(70, 150), clip ? 0 : 15) << "the leftmost point";
+  }
+}
+
+}  // namespace
+}  // namespace graph
