@@ -147,7 +147,7 @@ TEST_F(BitmapText, TheTranslationTableChangesTheCharactersDrawn) {
   EXPECT_EQ(InkPixels(), 30U);
 }
 
-TEST(DefaultFont, FixedGlyphsAndBlankCodes) {
+TEST(BuiltInFont, FixedGlyphsAndBlankCodes) {
   const auto rowsOf = [](std::uint8_t code) {
     std::array<std::uint8_t, 8> rows{};
     for (std::size_t r = 0; r < 8; ++r) {
@@ -163,7 +163,9 @@ TEST(DefaultFont, FixedGlyphsAndBlankCodes) {
   for (const std::uint8_t blank : {0, 32, 255}) EXPECT_EQ(rowsOf(blank), (std::array<std::uint8_t, 8>{})) << int{blank};
   // Every other code has ink; capitals and digits leave row 7 empty.
   for (int code = 1; code < 255; ++code) {
-    if (code != 32) EXPECT_NE(rowsOf(static_cast<std::uint8_t>(code)), (std::array<std::uint8_t, 8>{})) << code;
+    if (code != 32) {
+      EXPECT_NE(rowsOf(static_cast<std::uint8_t>(code)), (std::array<std::uint8_t, 8>{})) << code;
+    }
   }
   for (const char ch : std::string_view("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789")) {
     EXPECT_EQ(rowsOf(static_cast<std::uint8_t>(ch))[7], 0) << ch;
