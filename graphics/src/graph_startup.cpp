@@ -1,5 +1,6 @@
 // The library's initialisation, its exit procedure, and the resets that
 // InitGraph and a failed mode set perform.
+#include "default_hooks.h"
 #include "graphics/graph.h"
 #include "runtime/system.h"
 
@@ -16,27 +17,7 @@ constexpr std::array<const char*, 10> kStrokedFontNames = {
 void SaveState() {}
 void RestoreState() {}
 
-void DefaultHooks() {
-  Hooks.DirectPutPixel = &DirectPutPixelDefault;
-  Hooks.PutPixel = &PutPixelDefault;
-  Hooks.GetPixel = &GetPixelDefault;
-  Hooks.SetRGBPalette = &SetRGBPaletteDefault;
-  Hooks.GetRGBPalette = &GetRGBPaletteDefault;
-  Hooks.SetActivePage = &SetActivePageDefault;
-  Hooks.SetVisualPage = &SetVisualPageDefault;
-  Hooks.ClearViewport = &ClearViewportDefault;
-  Hooks.PutImage = &DefaultPutImage;
-  Hooks.GetImage = &DefaultGetImage;
-  Hooks.ImageSize = &DefaultImageSize;
-  Hooks.GetScanLine = &GetScanLineDefault;
-  Hooks.Line = &LineDefault;
-  Hooks.InternalEllipse = &InternalEllipseDefault;
-  Hooks.PatternLine = &PatternLineDefault;
-  Hooks.HLine = &HLineDefault;
-  Hooks.VLine = &VLineDefault;
-  Hooks.OutTextXY = &OutTextXYDefault;
-  Hooks.Circle = &CircleDefault;
-}
+void DefaultHooks() { Hooks = kDefaultHooks; }
 
 void InitVars() {
   ArcCall = ArcCoordsType{};
@@ -71,8 +52,8 @@ void InitializeGraph() {
   ExitSave = runtime::ExitProc;
   runtime::ExitProc = &GraphExitProc;
 
-  // Drawing before the first InitGraph reaches the stopping defaults, which
-  // end the program with a clear line, instead of calling through null slots.
+  // The hooks table starts with the defaults (graph_state.cpp), so drawing
+  // before the first InitGraph ends the program through a stopping default.
   // CharMessageHandler starts null in the driver's state and nothing sets it
   // before this point.
   DefaultHooks();

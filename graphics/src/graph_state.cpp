@@ -1,6 +1,7 @@
 // The graphics library's process-wide state: every variable of the library
 // with its width and its value at program start. The window driver keeps its
 // own variables (GraphRunning, MainWindow, WinDC, ...) in its own files.
+#include "default_hooks.h"
 #include "graphics/graph.h"
 
 namespace graph {
@@ -67,9 +68,9 @@ std::array<FillPattern, 13> FillPatternTable = {{
     {0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00},  // user pattern
 }};
 
-// Until the first InitGraph the stopping defaults are installed (at library
-// start-up), so that drawing before it ends the program with a clear line.
-HooksTable Hooks{};
+// The defaults from the start, so that drawing before the first InitGraph
+// ends the program with a clear line instead of calling through null slots.
+HooksTable Hooks = kDefaultHooks;
 VideoStateProc SaveVideoState = nullptr;
 VideoStateProc RestoreVideoState = nullptr;
 

@@ -91,8 +91,8 @@ void AddWin32GUIModes(const ScreenMetrics& metrics) {
       continue;
     }
     // A screen that reports no usable size offers no window-sized mode
-    // rather than one whose size wraps around.
-    if (width < 1 || height < 1 || width > 65536 || height > 65536) continue;
+    // rather than one whose largest column or row leaves the 16-bit range.
+    if (width < 1 || height < 1 || width > 32768 || height > 32768) continue;
     TModeInfo mode;
     InitMode(mode);
     mode.Driver = row.Driver;

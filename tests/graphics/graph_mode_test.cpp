@@ -141,19 +141,6 @@ TEST_F(GraphMode, SetGraphModeLookups) {
   EXPECT_EQ(IntCurrentDriver, 15);
 }
 
-TEST_F(GraphMode, UnknownModeFailsWithDefaultHooks) {
-  UseWin32GUIRegistry(kScreen1024);
-  std::int16_t driver = 15;
-  std::int16_t mode = 99;
-  InitGraph(driver, mode, "");
-  EXPECT_EQ(GraphResult, grInvalidMode);
-  EXPECT_FALSE(IsGraphMode);
-  EXPECT_EQ(Hooks.PutPixel, &PutPixelDefault);
-  EXPECT_EQ(Hooks.GetRGBPalette, &GetRGBPaletteDefault);
-  SetActivePage(3);  // the page defaults do nothing
-  SetVisualPage(3);
-}
-
 TEST_F(GraphMode, DefectiveRecordsAndFailingInitialisation) {
   struct Case {
     const char* Label;

@@ -116,8 +116,10 @@ TEST_F(Registry, DetectionAndModeRanges) {
   }
 }
 
-TEST_F(Registry, DetectionWithoutModesLeavesDriverAt21) {
-  FreeModeRegistry();
+TEST_F(Registry, ScreenWithoutUsableSizeOffersNoModes) {
+  // Window-sized modes of a size 0 (or wrapped) would be absurd: none at all.
+  BuildRegistry(ScreenMetrics{.W = 0, .H = -3, .FW = 0, .FH = 0});
+  EXPECT_EQ(ModeList, nullptr);
   std::int16_t driver = 0;
   std::int16_t mode = 7;
   DetectGraph(driver, mode);
