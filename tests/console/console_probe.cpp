@@ -8,6 +8,7 @@
 //   console_probe write TEXT      TEXT and a line end on Output, "plain" on StdOut
 //   console_probe runerror        run-time error 201 after start-up
 //   console_probe wait            Delay until a signal ends the program
+//   console_probe no-console      start-up on a platform whose console cannot be opened
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -16,6 +17,7 @@
 #include <string_view>
 
 #include "console/console.h"
+#include "kernel/console_devices.h"
 #include "runtime/errors.h"
 #include "runtime/text_file.h"
 
@@ -54,7 +56,7 @@ void ProbeBody() {
     runtime::RunError(201);
   } else if (what == "wait") {
     for (;;) console::Delay(50);
-  } else {
+  } else if (what != "no-console") {
     runtime::Halt(2);
   }
 }
@@ -64,5 +66,6 @@ void ProbeBody() {
 int main(int argc, char** argv) {
   ArgumentCount = argc;
   Arguments = argv;
+  if (Argument(1) == "no-console") win32::detail::console_device_opener.store(nullptr);
   runtime::RunProgram(&ProbeBody);
 }
