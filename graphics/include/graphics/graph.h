@@ -268,7 +268,7 @@ extern std::int32_t InstalledFonts;
 extern std::array<FontRec, MaxFonts + 1> Fonts;  // entries 1 .. 16 used
 extern std::array<bool, 16> LinePatterns;
 extern std::array<FillPattern, 13> FillPatternTable;
-extern const std::array<RGBRec, 256> DefaultColors;
+extern const std::array<RGBRec, 256> DefaultColors;  // the window driver's default palette
 
 extern HooksTable Hooks;
 extern VideoStateProc SaveVideoState;
