@@ -1,0 +1,85 @@
+// The frame shared by the four inversion demonstrations: opening the
+// graphics window, mapping model points to the screen, plotting a point's
+// image under inversion, the sampling loop and the closing.
+//
+// The model plane has its origin at screen point (512, 384) and its y axis
+// pointing up; one model unit is one pixel. All model arithmetic is 80-bit
+// extended (`long double` on the x87), and every screen coordinate passes
+// the runtime's range check (-32768 .. 32767, run-time error 201) before it
+// is drawn, the row before the column.
+#pragma once
+
+#include <cstdint>
+
+namespace demos {
+
+// Colours of the default palette.
+inline constexpr std::uint16_t kCentreColor = 15;  // white
+inline constexpr std::uint16_t kSampleColor = 1;   // blue
+inline constexpr std::uint16_t kImageColor = 4;    // red
+
+// The step of every sampling loop: the extended value nearest to 0.05,
+// slightly above it, so that the accumulated X never lands on 0 exactly.
+inline constexpr long double kSampleStep = 0.05L;
+
+// Opens the graphics window in the mode the library detects. The result
+// code is not tested: drawing without a window ends the program through
+// the library's stopping defaults.
+void GRAFIKA();
+
+// Screen column and row of a model coordinate: 512 + XX and 384 - YY,
+// rounded to nearest with ties to even (run-time error 207 outside the
+// 32-bit range).
+[[nodiscard]] std::int32_t XKOORD(long double XX);
+[[nodiscard]] std::int32_t YKOORD(long double YY);
+
+// PutPixel of the model point (x, y) in `color`, through the range check.
+void PlotModelPoint(long double x, long double y, std::uint16_t color);
+
+// Range-checks the radius of inversion against 0 .. 65535 and draws the
+// circle of inversion around the model origin in the current colour.
+void DrawInversionCircle(std::int32_t R);
+
+// Which images a program draws. Each guard's tests run in the order listed;
+// the first that fails leaves the image undrawn; every bound is inclusive.
+enum class InversionGuard : std::uint8_t {
+  // parabola_drift, parabola_fan: |u| <= 10000, |v| <= 10000.
+  ImageWithin10000,
+  // wave_trace: TAV >= 7 (tested before any division), |u| <= 60000,
+  // |v| <= 60000.
+  AwayFromCentreImageWithin60000,
+  // hyperbola_trace: |TAV * X / R / R| <= 60000 and the same for Y: points
+  // far from the centre, whose images crowd it, are left out.
+  ScaledPointWithin60000,
+};
+
+// The body of each program's INVERZIO: plots in red the image (u, v) of
+// the model point (X, Y) under inversion in the circle of radius R, with
+// TAV = X*X + Y*Y and u = (R*X)*R / TAV, v = (R*Y)*R / TAV, when the guard
+// admits it. The origin makes the first division 0 / 0 (run-time error 207)
+// unless the guard rejects it first.
+void PlotInverse(long double X, long double Y, long double R, InversionGuard guard);
+
+// The sampling loop of every program: X runs from `start` in steps of
+// kSampleStep until it reaches `end` (tested after the step, so `start` is
+// always sampled and `end` never is). Each sample: computeY() sets Y, the
+// point is plotted in blue, inverzio() plots its image, X steps on, and
+// afterStep() paces the loop.
+template <typename ComputeY, typename Inverse, typename AfterStep>
+void SampleCurve(long double& X, const long double& Y, long double start, long double end,
+                 ComputeY computeY, Inverse inverzio, AfterStep afterStep) {
+  X = start;
+  do {
+    computeY();
+    PlotModelPoint(X, Y, kSampleColor);
+    inverzio();
+    X = X + kSampleStep;
+    afterStep();
+  } while (!(X >= end));
+}
+
+// The closing of every program: reads one line from Input and discards it,
+// raises a pending I/O error, then closes the graphics window.
+void WaitForEnterAndClose();
+
+}  // namespace demos

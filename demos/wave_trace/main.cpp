@@ -1,0 +1,20 @@
+// The program wave_trace: opens the graphics window, draws its picture, waits for
+// Enter on the console, closes the window and ends with exit code 0.
+#include "wave_trace.h"
+#include "console/console.h"
+#include "demo_frame.h"
+#include "graphics/graph.h"
+#include "runtime/system.h"
+
+namespace {
+
+void ProgramBody() {
+  runtime::InitializeUnits();
+  demos::GRAFIKA();
+  wave_trace::DrawPicture();
+  demos::WaitForEnterAndClose();
+}
+
+}  // namespace
+
+int main() { runtime::RunProgram(&ProgramBody); }
