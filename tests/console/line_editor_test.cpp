@@ -22,27 +22,10 @@ class LineEditor : public InMemoryConsole {
   }
 };
 
-TEST_F(LineEditor, EnterAloneLeavesTheCursorAtTheStartOfTheNextRow) {
-  CursorSaveX = 7;
-  CursorSaveY = 3;
-  Char(13);
-  EXPECT_EQ(ReadLine(), "\r\n");
-  EXPECT_EQ(ConsoleCursor().X, 0);
-  EXPECT_EQ(ConsoleCursor().Y, 4);
-}
-
 TEST_F(LineEditor, EchoesWhatIsTyped) {
   Text("dir *.*\r");
   EXPECT_EQ(ReadLine(), "dir *.*\r\n");
   EXPECT_EQ(Row(0), "dir *.*");
-}
-
-TEST_F(LineEditor, HomeThenTypingOverwrites) {
-  Text("abc");
-  Extended(win32::VK_HOME, 71);
-  Text("xy\r");
-  EXPECT_EQ(ReadLine(), "xyc\r\n");
-  EXPECT_EQ(Row(0), "xyc");
 }
 
 TEST_F(LineEditor, LeftRightAndEndMoveOverTheLine) {
@@ -90,25 +73,6 @@ TEST_F(LineEditor, EscAfterHomeErasesTheWholeLineToo) {
   Text("z\r");
   EXPECT_EQ(ReadLine(), "z\r\n");
   EXPECT_EQ(Row(0), "z");
-}
-
-TEST_F(LineEditor, ALineHoldsAtMost254CharactersButEditingKeysStillWork) {
-  Text(std::string(300, 'q'));
-  Char(8);
-  Text("r\r");
-  EXPECT_EQ(ReadLine(), std::string(253, 'q') + "r\r\n");
-}
-
-TEST_F(LineEditor, CtrlZEndsTheReadOnlyWithCheckEOF) {
-  Text("ab");
-  Char(26);
-  Text("c\r");
-  EXPECT_EQ(ReadLine(), "abc\r\n");
-
-  CheckEOF = true;
-  Text("de");
-  Char(26);
-  EXPECT_EQ(ReadLine(), "de\x1a");
 }
 
 TEST_F(LineEditor, UnhandledExtendedKeysAndControlCharacters) {

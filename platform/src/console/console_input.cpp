@@ -14,15 +14,17 @@ constexpr int kLongestSlice = 1000;
 
 ConsoleInput::ConsoleInput(std::unique_ptr<InputSource> source) : source_(std::move(source)) {}
 
-void ConsoleInput::fill(int timeoutMs) {
+void ConsoleInput::fill(int timeoutMs, AtEnd atEnd) {
   if (!events_.empty() || source_ == nullptr) return;
   source_->collect(events_, timeoutMs);
-  if (events_.empty() && source_->ended()) append_key_events(events_, key_for_byte('\r'));
+  if (events_.empty() && source_->ended() && atEnd == AtEnd::Enter) {
+    append_key_events(events_, key_for_byte('\r'));
+  }
 }
 
 DWORD ConsoleInput::count() {
   std::lock_guard guard(lock_);
-  fill(0);
+  fill(0, AtEnd::Nothing);
   return static_cast<DWORD>(events_.size());
 }
 
@@ -30,7 +32,7 @@ DWORD ConsoleInput::take(INPUT_RECORD* records, DWORD length) {
   std::lock_guard guard(lock_);
   if (length == 0) return 0;
   while (events_.empty()) {
-    fill(kLongestSlice);
+    fill(kLongestSlice, AtEnd::Enter);
     if (source_ == nullptr && events_.empty()) return 0;  // nothing can ever arrive
   }
   DWORD taken = 0;
@@ -51,7 +53,7 @@ DWORD ConsoleInput::wait(DWORD milliseconds) {
   DWORD left = milliseconds;
   for (;;) {
     const int slice = milliseconds == INFINITE ? kLongestSlice : static_cast<int>(std::min<DWORD>(left, kLongestSlice));
-    fill(slice);
+    fill(slice, AtEnd::Enter);
     if (!events_.empty()) return WAIT_OBJECT_0;
     if (source_ == nullptr && milliseconds != INFINITE) return WAIT_TIMEOUT;
     if (milliseconds != INFINITE) {

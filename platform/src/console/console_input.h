@@ -1,8 +1,10 @@
 // A console input buffer as a kernel object: the queue of input events,
 // filled from its source as they are asked for. Waiting on it returns when
-// an event is there. Once the source has ended, every read finds an Enter
-// key, so a program that reads lines from an exhausted pipe finishes them
-// instead of waiting for ever.
+// an event is there. Once the source has ended, no event is counted as
+// waiting, but whoever waits for one (a wait, a read) gets an Enter key at
+// once, so a program that reads lines from an exhausted pipe finishes them
+// instead of waiting for ever, and one that empties the buffer while keys
+// are counted still comes to an end.
 #pragma once
 
 #include <deque>
@@ -31,9 +33,11 @@ class ConsoleInput final : public FileObject {
   DWORD file_type() override;
 
  private:
+  enum class AtEnd { Nothing, Enter };
+
   // Collects input for up to `timeoutMs` (0: without waiting) when the queue
   // is empty; the caller holds `lock_`.
-  void fill(int timeoutMs);
+  void fill(int timeoutMs, AtEnd atEnd);
 
   std::mutex lock_;
   std::deque<INPUT_RECORD> events_;

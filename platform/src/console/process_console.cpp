@@ -68,13 +68,18 @@ Console& process_console() {
   static Console* console = [] {
     const ConsoleDevices devices = process_devices();
     // Raw mode comes before the cursor query, whose answer must neither be
-    // echoed nor wait for a line end.
-    if (devices.terminal >= 0) {
-      enter_raw_mode(devices.terminal);
-    } else if (devices.inputIsTerminal) {
+    // echoed nor wait for a line end. It stays while the keyboard is the
+    // terminal; a terminal that only shows the cells (standard input is a
+    // pipe or a file) is left as it was as soon as it has answered.
+    const bool keyboardIsTerminal = devices.inputIsTerminal;
+    if (keyboardIsTerminal) {
       enter_raw_mode(devices.input);
+    } else if (devices.terminal >= 0) {
+      enter_raw_mode(devices.terminal);
     }
-    return new Console(make_console(devices));  // lives as long as the process
+    auto* made = new Console(make_console(devices));  // lives as long as the process
+    if (!keyboardIsTerminal) restore_terminal();
+    return made;
   }();
   return *console;
 }

@@ -34,7 +34,7 @@ struct Console {
 [[nodiscard]] ConsoleDevices process_devices();
 
 // The process console, made at its first use; that first use puts the
-// terminal into raw mode.
+// terminal into raw mode for as long as it is the keyboard.
 Console& process_console();
 
 // The opener that CreateFileA calls for "CONIN$" and "CONOUT$".

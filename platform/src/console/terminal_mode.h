@@ -14,7 +14,8 @@ namespace win32::detail {
 bool enter_raw_mode(int descriptor);
 
 // Puts the saved settings back (and the default colours, when cells were
-// written in others). Async-signal-safe; does nothing when nothing is saved.
+// written in others). Async-signal-safe; does nothing when nothing is saved
+// or the settings are back already.
 void restore_terminal();
 
 // Told by the cell writer that colours other than the terminal's own are in
