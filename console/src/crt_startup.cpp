@@ -1,4 +1,6 @@
 // The library's initialisation and the binding of text files to the console.
+#include <algorithm>
+
 #include "crt_state.h"
 #include "platform/kernel.h"
 #include "runtime/checks.h"
@@ -33,6 +35,14 @@ void MakeInputConsole() {
 }
 
 }  // namespace
+
+std::uint16_t PackWindMax(std::int32_t width, std::int32_t height) {
+  // Each byte holds at most 255: a buffer wider than 256 columns must not
+  // spill into the rows byte, as a taller one is kept out of the columns.
+  const std::int32_t columns = std::min(width - 1, 0xFF);
+  const std::int32_t rows = std::min(height - 1, 0xFF);
+  return static_cast<std::uint16_t>((rows << 8) | columns);
+}
 
 std::int32_t GetScreenWidth() {
   win32::CONSOLE_SCREEN_BUFFER_INFO info{};
@@ -94,8 +104,7 @@ void InitializeConsole() {
   WinMinY = 1;
   WinMaxX = ScreenWidth;
   WinMaxY = ScreenHeight;
-  WindMax = ScreenHeight <= 256 ? static_cast<std::uint16_t>(((ScreenHeight - 1) << 8) | (ScreenWidth - 1))
-                                : static_cast<std::uint16_t>((ScreenWidth - 1) | 0xFF00);
+  WindMax = PackWindMax(ScreenWidth, ScreenHeight);
 
   DoingNumChars = false;
   DoingNumCode = 0;

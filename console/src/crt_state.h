@@ -35,6 +35,8 @@ inline constexpr const char* ConIn = "CONIN$";
 // ---- Routines -------------------------------------------------------------------
 
 [[nodiscard]] std::int32_t GetScreenWidth();
+// WindMax of a buffer: low byte columns - 1, high byte rows - 1, each at most 255.
+[[nodiscard]] std::uint16_t PackWindMax(std::int32_t width, std::int32_t height);
 [[nodiscard]] std::int32_t GetScreenHeight();
 void GetScreenCursor(std::int32_t& x, std::int32_t& y);
 void SetScreenCursor(std::int32_t x, std::int32_t y);

@@ -114,5 +114,12 @@ TEST_F(InMemoryConsole, OutputResumesAtTheLibrarysCursorWhateverMovedTheConsoles
   EXPECT_EQ(Cell(4, 6).Char.AsciiChar, '!');
 }
 
+TEST(WindMax, PacksColumnsAndRowsEachIntoItsOwnByte) {
+  EXPECT_EQ(PackWindMax(80, 25), 0x184F);
+  EXPECT_EQ(PackWindMax(80, 300), 0xFF4F);
+  EXPECT_EQ(PackWindMax(300, 50), 0x31FF);
+  EXPECT_EQ(PackWindMax(256, 256), 0xFFFF);
+}
+
 }  // namespace
 }  // namespace console
