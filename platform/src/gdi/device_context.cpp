@@ -7,40 +7,25 @@
 namespace win32 {
 namespace detail {
 
-namespace {
-
-// Bumped whenever a context handle goes away; a per-thread cache entry is
-// trusted only while the generation it was filled in is still current.
 std::atomic<std::uint64_t> dc_generation{1};
 
-struct CachedDc {
-  HDC handle = nullptr;
-  std::uint64_t generation = 0;
-  std::shared_ptr<DeviceContext> dc;  // keeps the context alive while cached
-};
+namespace {
 
-struct DcCache {
-  std::array<CachedDc, 4> entries;
-  unsigned next = 0;
-};
-
-thread_local DcCache dc_cache;
+// The contexts that the per-thread cache names are kept alive beside it.
+thread_local unsigned dc_cache_next;
+thread_local std::array<std::shared_ptr<DeviceContext>, kCachedContexts> dc_cache_keep;
 
 }  // namespace
 
-DeviceContext* lookup_dc(HDC handle) {
-  if (!handle) return nullptr;
-  const std::uint64_t generation = dc_generation.load(std::memory_order_acquire);
-  for (CachedDc& entry : dc_cache.entries) {
-    if (entry.handle == handle && entry.generation == generation) return entry.dc.get();
-  }
+constinit thread_local CachedDc dc_cache[kCachedContexts] = {};
+
+DeviceContext* lookup_dc_slowly(HDC handle, std::uint64_t generation) {
   auto dc = find<DeviceContext>(handle);
   if (!dc) return nullptr;
-  CachedDc& entry = dc_cache.entries[dc_cache.next++ % dc_cache.entries.size()];
-  entry.handle = handle;
-  entry.generation = generation;
-  entry.dc = std::move(dc);
-  return entry.dc.get();
+  const std::size_t slot = dc_cache_next++ % kCachedContexts;
+  dc_cache[slot] = CachedDc{handle, generation, dc.get()};
+  dc_cache_keep[slot] = std::move(dc);
+  return dc_cache[slot].dc;
 }
 
 void forget_dc_handles() { dc_generation.fetch_add(1, std::memory_order_acq_rel); }

@@ -85,10 +85,31 @@ HGDIOBJ stock_object(int which);
 // The 1 x 1 bitmap that a new memory context holds.
 HGDIOBJ default_bitmap();
 
-// The context that a handle names, through a small per-thread cache so that
-// pixel operations do not search the handle table; null for a handle that
-// is not a device context.
-DeviceContext* lookup_dc(HDC dc);
+// The per-thread cache of recently used contexts, so that pixel operations
+// do not search the handle table. Plain data, so that reaching it costs no
+// more than a thread-local address.
+struct CachedDc {
+  HDC handle;
+  std::uint64_t generation;
+  DeviceContext* dc;
+};
+constexpr std::size_t kCachedContexts = 4;
+extern constinit thread_local CachedDc dc_cache[kCachedContexts];
+// Bumped whenever a context handle goes away; a cache entry is trusted only
+// while the generation it was filled in is still current.
+extern std::atomic<std::uint64_t> dc_generation;
+DeviceContext* lookup_dc_slowly(HDC dc, std::uint64_t generation);
+
+// The context that a handle names; null for a handle that is not a device
+// context.
+inline DeviceContext* lookup_dc(HDC dc) {
+  if (!dc) return nullptr;
+  const std::uint64_t generation = dc_generation.load(std::memory_order_acquire);
+  for (const CachedDc& entry : dc_cache) {
+    if (entry.handle == dc && entry.generation == generation) return entry.dc;
+  }
+  return lookup_dc_slowly(dc, generation);
+}
 // Tells the per-thread caches that a context handle has gone.
 void forget_dc_handles();
 

@@ -53,9 +53,16 @@ Surface::Surface(int width, int height, bool tracked)
 }
 
 void Surface::fill_row(int x1, int x2, int y, std::uint32_t value) {
+  if (x1 >= x2) return;
   std::uint32_t* row = &pixels_[index(0, y)];
+  if (!dirty_) {
+    // A memory bitmap is shared only under its users' own lock: fill it
+    // at full speed.
+    std::fill(row + x1, row + x2, value);
+    return;
+  }
   for (int x = x1; x < x2; ++x) std::atomic_ref<std::uint32_t>(row[x]).store(value, std::memory_order_relaxed);
-  if (dirty_ && x1 < x2) dirty_->mark(RECT{x1, y, x2, y + 1});
+  dirty_->mark(RECT{x1, y, x2, y + 1});
 }
 
 std::vector<std::uint32_t> Surface::copy(const RECT& area) const {
