@@ -21,12 +21,17 @@ struct DisplayBackend {
   unsigned present_interval_ms;
 };
 
-// The backend chosen from GRAPH_DISPLAY at the first call. Null when none
-// can start; the reason has then been written to standard error once.
+// The backend chosen from GRAPH_DISPLAY at the first call; null when none
+// can start.
 const DisplayBackend* display_backend();
+// Says once on standard error why there is no display and how to choose the
+// headless one; nothing when there is a display.
+void report_missing_display();
 
 // The headless display: a virtual screen that keeps each window's pixels in
 // its framebuffer and shows them nowhere.
 const DisplayBackend* start_headless_backend();
+// The headless display's value for one GetSystemMetrics index.
+int headless_metric(int index);
 
 }  // namespace win32::detail

@@ -1,9 +1,10 @@
 // The choice of display: GRAPH_DISPLAY names a backend of the table; without
 // it the desktop's X11 display is meant. The library never falls back to an
 // invisible display by itself.
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
+#include <string>
 
 #include "display/backend.h"
 
@@ -23,32 +24,39 @@ constexpr BackendEntry kBackends[] = {
 
 constexpr const char* kDefaultBackend = "x11";
 
-const DisplayBackend* choose() {
+// The choice, made once; when no backend starts, `why` holds the line
+// that says so.
+struct Choice {
+  const DisplayBackend* backend = nullptr;
+  std::string why;
+};
+
+Choice choose() {
   const char* wanted = std::getenv("GRAPH_DISPLAY");
-  const char* name = (wanted && *wanted) ? wanted : kDefaultBackend;
+  const std::string name = (wanted && *wanted) ? wanted : kDefaultBackend;
+  const std::string remedy = "set GRAPH_DISPLAY=headless to draw off-screen (GRAPH_SNAPSHOT=FILE.png keeps the picture)";
   for (const BackendEntry& entry : kBackends) {
-    if (std::strcmp(entry.name, name) != 0) continue;
-    if (const DisplayBackend* backend = entry.start()) return backend;
-    std::fprintf(stderr, "Graph display: the %s display could not start; set GRAPH_DISPLAY=headless to draw off-screen\n",
-                 name);
-    return nullptr;
+    if (name != entry.name) continue;
+    if (const DisplayBackend* backend = entry.start()) return Choice{backend, {}};
+    return Choice{nullptr, "Graph display: the " + name + " display could not start; " + remedy};
   }
-  if (std::strcmp(name, kDefaultBackend) == 0) {
-    std::fprintf(stderr,
-                 "Graph display: this build has no X11 display; set GRAPH_DISPLAY=headless to draw off-screen "
-                 "(GRAPH_SNAPSHOT=FILE.png keeps the picture)\n");
-  } else {
-    std::fprintf(stderr, "Graph display: GRAPH_DISPLAY=%s is not a display of this build; set GRAPH_DISPLAY=headless "
-                 "to draw off-screen\n", name);
-  }
-  return nullptr;
+  if (name == kDefaultBackend) return Choice{nullptr, "Graph display: this build has no X11 display; " + remedy};
+  return Choice{nullptr, "Graph display: GRAPH_DISPLAY=" + name + " is not a display of this build; " + remedy};
+}
+
+const Choice& choice() {
+  static const Choice* const chosen = new Choice(choose());
+  return *chosen;
 }
 
 }  // namespace
 
-const DisplayBackend* display_backend() {
-  static const DisplayBackend* const chosen = choose();
-  return chosen;
+const DisplayBackend* display_backend() { return choice().backend; }
+
+void report_missing_display() {
+  static std::atomic<bool> reported{false};
+  if (choice().backend || reported.exchange(true)) return;
+  std::fprintf(stderr, "%s\n", choice().why.c_str());
 }
 
 }  // namespace win32::detail

@@ -8,20 +8,6 @@ namespace win32::detail {
 
 namespace {
 
-int headless_metric(int index) {
-  const ScreenMetrics& metrics = headless_screen_metrics();
-  switch (index) {
-    case SM_CXSCREEN: return metrics.screen_width;
-    case SM_CYSCREEN: return metrics.screen_height;
-    case SM_CYCAPTION: return metrics.caption_height;
-    case SM_CXFULLSCREEN: return metrics.full_screen_width;
-    case SM_CYFULLSCREEN: return metrics.full_screen_height;
-    case SM_CXFRAME: return metrics.frame_width;
-    case SM_CYFRAME: return metrics.frame_height;
-    default: return 0;
-  }
-}
-
 bool open_headless_window(Window&) { return true; }
 void close_headless_window(Window&) {}
 

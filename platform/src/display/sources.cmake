@@ -9,6 +9,7 @@ target_sources(platform PRIVATE
   src/display/display_outside.cpp
   src/display/headless_backend.cpp
   src/display/snapshot.cpp
+  src/display/system_metrics.cpp
   src/gdi/device_context.cpp
   src/gdi/gdi_blit.cpp
   src/gdi/gdi_lines.cpp

@@ -14,7 +14,6 @@ target_sources(platform PRIVATE
   src/kernel/screen_metrics.cpp
   src/kernel/sleep.cpp
   src/kernel/std_handles.cpp
-  src/kernel/system_metrics.cpp
   src/kernel/thread.cpp
   src/kernel/version.cpp
 )

@@ -108,6 +108,7 @@ HWND CreateWindowExA(DWORD exStyle, const char* className, const char* windowNam
   }
   const detail::DisplayBackend* backend = detail::display_backend();
   if (!backend) {
+    detail::report_missing_display();
     SetLastError(ERROR_NOT_SUPPORTED);
     return nullptr;
   }
