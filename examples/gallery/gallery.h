@@ -1,0 +1,40 @@
+// The gallery: one 800 x 600 window showing everything the graphics library
+// draws, each item labelled with the library's own text. Each panel draws
+// itself in a fixed rectangle of the screen and leaves the drawing state as
+// GraphDefaults set it.
+#pragma once
+
+#include <cstdint>
+
+#include "graphics/graph.h"
+
+namespace gallery {
+
+// Panels, top to bottom and left to right.
+void DrawTitle();
+void DrawColours();     // the 16 and the 256 default colours
+void DrawLineStyles();  // every line style, thin and thick
+void DrawShapes();      // circles, arcs, filled ellipses with every fill pattern
+void DrawImages();      // an image read back and put with each write mode
+void DrawText();        // directions, justifications, sizes, the whole font
+
+// Helpers shared by the panels.
+
+// Bitmap text in a colour, horizontal, size 1, with the given justification;
+// the text settings are put back to the defaults afterwards.
+void Label(std::int16_t x, std::int16_t y, const graph::GraphString& text, std::uint16_t color,
+           std::uint16_t horiz = 0, std::uint16_t vert = 2);
+
+// A filled rectangle, both corners included.
+void FillBox(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2, std::uint16_t color);
+
+// A rectangle outline, both corners included.
+void FrameBox(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2, std::uint16_t color);
+
+// A small cross marking a text anchor.
+void MarkAnchor(std::int16_t x, std::int16_t y);
+
+// The number as text.
+[[nodiscard]] graph::GraphString Number(int value);
+
+}  // namespace gallery

@@ -1,0 +1,55 @@
+// An image drawn on the screen, read back with GetImage and put with each
+// of the five write modes onto a striped background.
+#include "gallery.h"
+#include "graphics/image.h"
+
+namespace gallery {
+
+namespace {
+
+constexpr std::int16_t kSide = 32;
+
+// The source: a framed, four-coloured square with a diagonal.
+void DrawSource(std::int16_t x, std::int16_t y) {
+  const auto half = static_cast<std::int16_t>(kSide / 2);
+  FillBox(x, y, static_cast<std::int16_t>(x + half - 1), static_cast<std::int16_t>(y + half - 1), 4);
+  FillBox(static_cast<std::int16_t>(x + half), y, static_cast<std::int16_t>(x + kSide - 1),
+          static_cast<std::int16_t>(y + half - 1), 2);
+  FillBox(x, static_cast<std::int16_t>(y + half), static_cast<std::int16_t>(x + half - 1),
+          static_cast<std::int16_t>(y + kSide - 1), 1);
+  FillBox(static_cast<std::int16_t>(x + half), static_cast<std::int16_t>(y + half),
+          static_cast<std::int16_t>(x + kSide - 1), static_cast<std::int16_t>(y + kSide - 1), 14);
+  FrameBox(x, y, static_cast<std::int16_t>(x + kSide - 1), static_cast<std::int16_t>(y + kSide - 1), 15);
+  graph::CurrentColor = 15;
+  graph::Line(x, y, static_cast<std::int16_t>(x + kSide - 1), static_cast<std::int16_t>(y + kSide - 1));
+}
+
+// Vertical stripes of two colours behind each put.
+void DrawStripes(std::int16_t x, std::int16_t y, std::int16_t side) {
+  for (std::int16_t column = 0; column < side; column = static_cast<std::int16_t>(column + 4)) {
+    FillBox(static_cast<std::int16_t>(x + column), y, static_cast<std::int16_t>(x + column + 1),
+            static_cast<std::int16_t>(y + side - 1), 9);
+    FillBox(static_cast<std::int16_t>(x + column + 2), y, static_cast<std::int16_t>(x + column + 3),
+            static_cast<std::int16_t>(y + side - 1), 6);
+  }
+}
+
+}  // namespace
+
+void DrawImages() {
+  Label(8, 402, "Images put back with each write mode", 14);
+  DrawSource(16, 424);
+  Label(32, 466, "GetImage", 7, 1);
+  const std::optional<graph::Image> image = graph::Image::Capture(16, 424, 16 + kSide - 1, 424 + kSide - 1);
+  if (!image) return;
+
+  constexpr const char* kModeNames[] = {"CopyPut", "XORPut", "OrPut", "AndPut", "NotPut"};
+  for (std::uint16_t mode = graph::CopyPut; mode <= graph::NotPut; ++mode) {
+    const auto x = static_cast<std::int16_t>(80 + 64 * mode);
+    DrawStripes(x, 420, 40);
+    image->Put(static_cast<std::int16_t>(x + 4), 424, mode);
+    Label(static_cast<std::int16_t>(x + 20), 466, kModeNames[mode], 7, 1);
+  }
+}
+
+}  // namespace gallery
