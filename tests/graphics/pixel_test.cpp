@@ -196,7 +196,6 @@ TEST_F(Pixels, RunsGiveTheSamePixelsAsSinglePixelsInEveryWriteMode) {
   constexpr int kLengths[] = {1, 2, 3, 4, 5, 40};
   for (std::uint16_t mode = CopyPut; mode <= NotPut + 1; ++mode) {
     for (int length : kLengths) {
-      ClearDevice();
       // Two identical rows and two identical columns of background.
       CurrentWriteMode = CopyPut;
       for (int i = 0; i < 50; ++i) {

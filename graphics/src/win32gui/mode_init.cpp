@@ -1,6 +1,8 @@
 // Opening and closing the graph window from the program's thread: the mode
 // initialisation with its start-up handshake, CloseGraph with its shut-down
 // handshake, and the single page of the driver.
+#include <thread>
+
 #include "platform/user.h"
 #include "win32gui/win32gui.h"
 #include "win32gui/win32gui_state.h"
@@ -79,12 +81,16 @@ void InitWin32GUI16Colors() {
   win32::DWORD threadId = 0;
   MessageThreadHandle = win32::CreateThread(nullptr, 0, &MessageHandleThread, nullptr, 0, &threadId);
 
-  // Until the window's surfaces exist or the thread has ended.
+  // Until the window's surfaces exist or the thread has ended. The poll
+  // never sleeps; it only yields, so that on a busy machine the window
+  // thread it waits for gets the processor.
   win32::DWORD exitCode = win32::STILL_ACTIVE;
   if (MessageThreadHandle != nullptr) {
-    do {
+    while (true) {
       if (!win32::GetExitCodeThread(MessageThreadHandle, &exitCode)) exitCode = 1;
-    } while (!WindowRunning() && exitCode == win32::STILL_ACTIVE);
+      if (WindowRunning() || exitCode != win32::STILL_ACTIVE) break;
+      std::this_thread::yield();
+    }
   } else {
     exitCode = 1;  // no thread: nothing will signal GraphInit
   }
