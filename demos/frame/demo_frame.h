@@ -9,7 +9,11 @@
 // is drawn, the row before the column.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
+
+#include "graphics/graph.h"
+#include "runtime/checks.h"
 
 namespace demos {
 
@@ -27,14 +31,22 @@ inline constexpr long double kSampleStep = 0.05L;
 // the library's stopping defaults.
 void GRAFIKA();
 
+// The routines a sample passes through are inline: an extended value
+// handed to a routine out of line goes through memory, and reading an
+// 80-bit value just stored costs more than the arithmetic around it.
+
 // Screen column and row of a model coordinate: 512 + XX and 384 - YY,
 // rounded to nearest with ties to even (run-time error 207 outside the
 // 32-bit range).
-[[nodiscard]] std::int32_t XKOORD(long double XX);
-[[nodiscard]] std::int32_t YKOORD(long double YY);
+[[nodiscard]] inline std::int32_t XKOORD(long double XX) { return runtime::Round(512 + XX); }
+[[nodiscard]] inline std::int32_t YKOORD(long double YY) { return runtime::Round(-YY + 384); }
 
 // PutPixel of the model point (x, y) in `color`, through the range check.
-void PlotModelPoint(long double x, long double y, std::uint16_t color);
+inline void PlotModelPoint(long double x, long double y, std::uint16_t color) {
+  const auto row = static_cast<std::int16_t>(runtime::RangeCheck(YKOORD(y), -32768, 32767));
+  const auto column = static_cast<std::int16_t>(runtime::RangeCheck(XKOORD(x), -32768, 32767));
+  graph::PutPixel(column, row, color);
+}
 
 // Range-checks the radius of inversion against 0 .. 65535 and draws the
 // circle of inversion around the model origin in the current colour.
@@ -42,6 +54,8 @@ void DrawInversionCircle(std::int32_t R);
 
 // Which images a program draws. Each guard's tests run in the order listed;
 // the first that fails leaves the image undrawn; every bound is inclusive.
+// Each quantity is formed only once the tests before it have passed, so a
+// rejected point never reaches a later division.
 enum class InversionGuard : std::uint8_t {
   // parabola_drift, parabola_fan: |u| <= 10000, |v| <= 10000.
   ImageWithin10000,
@@ -53,12 +67,49 @@ enum class InversionGuard : std::uint8_t {
   ScaledPointWithin60000,
 };
 
+namespace detail {
+
+[[nodiscard]] inline bool Within(long double value, long double bound) {
+  return std::fabs(value) <= bound;
+}
+
+// The image, drawn when both of its coordinates lie within the bound.
+inline void PlotBoundedImage(long double X, long double Y, long double R, long double TAV,
+                             long double bound) {
+  const long double u = R * X * R / TAV;
+  if (!Within(u, bound)) return;
+  const long double v = R * Y * R / TAV;
+  if (!Within(v, bound)) return;
+  PlotModelPoint(u, v, kImageColor);
+}
+
+}  // namespace detail
+
 // The body of each program's INVERZIO: plots in red the image (u, v) of
 // the model point (X, Y) under inversion in the circle of radius R, with
 // TAV = X*X + Y*Y and u = (R*X)*R / TAV, v = (R*Y)*R / TAV, when the guard
 // admits it. The origin makes the first division 0 / 0 (run-time error 207)
 // unless the guard rejects it first.
-void PlotInverse(long double X, long double Y, long double R, InversionGuard guard);
+inline void PlotInverse(long double X, long double Y, long double R, InversionGuard guard) {
+  constexpr long double kParabolaBound = 10000;
+  constexpr long double kWideBound = 60000;
+  constexpr long double kNearestAdmittedTav = 7;
+  const long double TAV = X * X + Y * Y;
+  switch (guard) {
+    case InversionGuard::ImageWithin10000:
+      detail::PlotBoundedImage(X, Y, R, TAV, kParabolaBound);
+      return;
+    case InversionGuard::AwayFromCentreImageWithin60000:
+      if (TAV >= kNearestAdmittedTav) detail::PlotBoundedImage(X, Y, R, TAV, kWideBound);
+      return;
+    case InversionGuard::ScaledPointWithin60000:
+      if (detail::Within(TAV * X / R / R, kWideBound) &&
+          detail::Within(TAV * Y / R / R, kWideBound)) {
+        PlotModelPoint(R * X * R / TAV, R * Y * R / TAV, kImageColor);
+      }
+      return;
+  }
+}
 
 // The sampling loop of every program: X runs from `start` in steps of
 // kSampleStep until it reaches `end` (tested after the step, so `start` is
