@@ -17,7 +17,7 @@ class ShortString {
 
  public:
   constexpr ShortString() = default;
-  constexpr ShortString(std::string_view text) { Assign(text); }  // NOLINT: implicit like a string literal
+  constexpr ShortString(std::string_view text) { Assign(text); }  // implicit, as a string literal converts
   constexpr ShortString(const char* text) : ShortString(std::string_view(text)) {}
 
   // Stores `text`, cut to the first `Capacity` characters.
@@ -35,7 +35,7 @@ class ShortString {
   [[nodiscard]] constexpr std::string_view view() const { return {chars_.data(), length_}; }
   // Always zero-terminated, for the platform's C-style names.
   [[nodiscard]] constexpr const char* c_str() const { return chars_.data(); }
-  constexpr operator std::string_view() const { return view(); }  // NOLINT: reads like a string
+  constexpr operator std::string_view() const { return view(); }  // reads wherever text is expected
 
   // 0-based, as everywhere in the C++ code.
   [[nodiscard]] constexpr char operator[](std::size_t index) const { return chars_[index]; }

@@ -81,7 +81,7 @@ void Write(TextRec& file, T value, int width = 0) {
 }
 
 // Extended values: with `decimals` >= 0 in fixed notation with that many
-// decimals, otherwise in scientific notation (" 1.500000000000000000E+0000");
+// decimals, otherwise in scientific notation (" 1.500000000000000E+0000");
 // right-aligned in `width` characters.
 void Write(TextRec& file, long double value, int width = 0, int decimals = -1);
 inline void Write(TextRec& file, double value, int width = 0, int decimals = -1) {
