@@ -17,13 +17,13 @@ std::int32_t R = 0;
 constexpr long double kFirstX = -512;
 constexpr long double kLastX = 512;
 // The extended value nearest to 0.1, slightly above it.
-constexpr long double kNearestX = 0.1L;
+constexpr long double kThreshold = 0.1L;
 
 void INVERZIO() { demos::PlotInverse(X, Y, R, demos::InversionGuard::ScaledPointWithin60000); }
 
 // Near x = 0 the curve is not computed: Y keeps the previous sample's value.
 void HyperbolaY() {
-  if (std::fabs(X) >= kNearestX) Y = 1000 / X;
+  if (std::fabs(X) >= kThreshold) Y = 1000 / X;
 }
 
 }  // namespace

@@ -33,9 +33,9 @@ void WaveY() { Y = Sine(X / 20) * 100; }
 }  // namespace
 
 void CountingPause() {
-  // The loop is written out for the unit, so that it keeps its cost, about
-  // one cycle a round, whatever the compiler's optimisation level: an empty
-  // loop in C++ is either removed or, unoptimised, several times slower.
+  // The loop is written in machine instructions so that it keeps its cost,
+  // about one cycle a round, at every optimisation level: an empty C++ loop
+  // is either removed by the optimiser or, unoptimised, several times slower.
   std::int32_t counter = 1;
   asm volatile(
       "1:\n\t"
