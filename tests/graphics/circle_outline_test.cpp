@@ -156,6 +156,17 @@ TEST_F(CircleOutline, AspectTermsScaleTheRadiiAndZeroMeansOneToOne) {
   }
 }
 
+// Radii above 46340 overflow a 32-bit square sum; the step count is still
+// that of the true diagonal, and the walk ends normally.
+TEST_F(CircleOutline, HugeRadiusStillStepsThroughTheQuadrant) {
+  const Points calls = Plotted([] { Circle(512, 384, 50000); });
+  // n = Round(sqrt(2) * 50000 * sqrt(3)) = 122474 steps per 90 degrees, and
+  // the walk runs on to just over 91 degrees.
+  EXPECT_EQ(calls.size() % 4, 0U);
+  EXPECT_GT(calls.size() / 4, 122474U);
+  EXPECT_LT(calls.size() / 4, 122474U * 92 / 90);
+}
+
 // Pixels outside the viewport are dropped by the driver when clipping is on;
 // with clipping off those on the screen appear.
 TEST_F(CircleOutline, ClippingOnShowsOnlyTheInsideOfTheViewport) {

@@ -4,8 +4,10 @@
 // always drawn them because the angle step, the angle counter and each angle
 // in radians are kept as 32-bit floats while everything else runs in 80-bit
 // extended precision on the x87.
+#include <cassert>
 #include <cmath>
 #include <cstdint>
+#include <utility>
 
 #include "graphics/graph.h"
 #include "runtime/checks.h"
@@ -58,11 +60,14 @@ Offset ArcEnd(std::uint16_t degrees, std::uint16_t xr, std::uint16_t yr, long do
 // that lie inside start .. end and reporting the rows between them as spans.
 void Walk(std::int16_t x, std::int16_t y, std::uint16_t xr, std::uint16_t yr,
           std::uint16_t start, std::uint16_t end, PatternLineProc span, long double pi) {
+  // The square sum is formed in 64 bits: in 32 it turns negative for radii
+  // above 46340, and the square root of a negative number is an invalid
+  // operation. Below that the two agree.
   const long double radiusDiagonal =
       std::sqrt(static_cast<long double>(std::int64_t{xr} * xr + std::int64_t{yr} * yr));
   const std::int32_t steps = runtime::Round(radiusDiagonal * kSqrt3);
-  // At least one radius exceeds 1 here, so the diagonal is at least 2 and
-  // the step count at least 3.
+  // One radius exceeds 1 here, so the diagonal is at least 2.
+  assert(steps >= 3);
   const auto step = static_cast<float>(90.0L / steps);
   const long double first = start;
   const long double last = end;
