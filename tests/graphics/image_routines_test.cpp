@@ -146,21 +146,5 @@ TEST(CheckedImage, RefusesBlocksShorterThanTheirHeaderAndBadExtents) {
   EXPECT_EQ(image->At(3, 2), 9);
 }
 
-TEST_F(Images, CaptureThenPutRestoresTheArea) {
-  for (std::size_t i = 0; i < Recording().Picture.size(); ++i) {
-    Recording().Picture[i] = static_cast<std::uint16_t>(i % 16);
-  }
-  const std::vector<std::uint16_t> before = Recording().Picture;
-  const std::optional<Image> saved = Image::Capture(3, 4, 12, 9);
-  ASSERT_TRUE(saved.has_value());
-  EXPECT_EQ(saved->Width(), 10);
-  EXPECT_EQ(saved->Height(), 6);
-  for (std::int32_t y = 4; y <= 9; ++y) {
-    for (std::int32_t x = 3; x <= 12; ++x) Recording().Picture[static_cast<std::size_t>(y * 64 + x)] = 0;
-  }
-  saved->Put(3, 4, CopyPut);
-  EXPECT_EQ(Recording().Picture, before);
-}
-
 }  // namespace
 }  // namespace graph

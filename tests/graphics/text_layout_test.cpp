@@ -59,6 +59,10 @@ TEST_F(BitmapText, DefaultSettingsPutTheFirstCellAtTheAnchor) {
   EXPECT_EQ(CurrentTextInfo.Vert, TopText);
   EXPECT_EQ(TextWidth("0123456789"), 80);
   EXPECT_EQ(TextHeight("0123456789"), 8);
+  CurrentTextInfo.CharSize = 3;
+  EXPECT_EQ(TextWidth("abcd"), 96);
+  EXPECT_EQ(TextHeight("abcd"), 24);
+  CurrentTextInfo.CharSize = 1;
   DrawTextBackground = true;
   OutTextXY(30, 20, "AB");
   EXPECT_EQ(PaintedBox(), (Box{30, 20, 45, 27}));
@@ -100,16 +104,6 @@ TEST_F(BitmapText, JustificationAndDirectionPlaceTheCells) {
     EXPECT_EQ(PaintedBox(), c.Expected) << "direction " << c.Direction << " size " << c.Size
                                         << " justify " << c.Horiz << "," << c.Vert;
   }
-}
-
-TEST_F(BitmapText, MetricsFollowTheCharacterSize) {
-  CurrentTextInfo.CharSize = 3;
-  EXPECT_EQ(TextWidth("abcd"), 96);
-  EXPECT_EQ(TextHeight("abcd"), 24);
-  EXPECT_EQ(TextWidth(""), 0);
-  CurrentTextInfo.CharSize = 2;
-  OutTextXY(0, 0, "A");
-  EXPECT_EQ(InkPixels(), 4U * 30U);  // "A" has 30 ink pixels
 }
 
 TEST_F(BitmapText, BlankCharactersAdvanceWithoutInk) {

@@ -130,17 +130,5 @@ TEST_F(TextWindow, PaintsTheSamePixelsAsTheGenericRoutine) {
   }
 }
 
-TEST_F(TextWindow, EachGlyphBitmapIsMadeOncePerDirection) {
-  OutTextXY(0, 0, "AA");
-  const win32::HBITMAP made = BitmapFontHorizonCache['A'];
-  EXPECT_NE(made, nullptr);
-  EXPECT_EQ(BitmapFontVerticalCache['A'], nullptr);
-  OutTextXY(0, 10, "A");
-  EXPECT_EQ(BitmapFontHorizonCache['A'], made);
-  CurrentTextInfo.Direction = VertDir;
-  OutTextXY(0, 40, "A");
-  EXPECT_NE(BitmapFontVerticalCache['A'], nullptr);
-}
-
 }  // namespace
 }  // namespace graph
