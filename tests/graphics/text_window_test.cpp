@@ -68,6 +68,12 @@ TEST_F(TextWindow, ColourFifteenIsPureWhiteAndOtherColoursTheirPaletteColour) {
   OutTextXY(20, 0, "A");
   ExpectBoth(22, 0, win32::RGB(static_cast<win32::BYTE>(red), static_cast<win32::BYTE>(green),
                                static_cast<win32::BYTE>(blue)));
+
+  // A colour beyond the palette never reads outside it: the driver takes its
+  // low bits, as for pixels.
+  CurrentColor = 256 + 4;
+  OutTextXY(30, 0, "A");
+  ExpectBoth(32, 0, kRed);
 }
 
 TEST_F(TextWindow, TheBackgroundOfEachCellIsLeftAsItWas) {

@@ -2,6 +2,7 @@
 // bitmaps and contexts.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <random>
 
 #include "gdi_test_support.h"
@@ -133,6 +134,23 @@ TEST(GdiLines, ClippedLinesMatchUnclippedLinesCutToTheClip) {
       }
     }
   }
+}
+
+TEST(GdiLines, ExtremeCoordinatesAreClippedWithoutOverflow) {
+  constexpr int kMin = std::numeric_limits<int>::min();
+  constexpr int kMax = std::numeric_limits<int>::max();
+  MemoryCanvas canvas(4, 3);
+  WhitePen pen(canvas.dc());
+  Line(canvas.dc(), kMax, 1, kMin, 1);
+  Line(canvas.dc(), 0, kMin, 0, kMax);
+  Line(canvas.dc(), kMin, kMin, kMax, kMax);
+  EXPECT_EQ(canvas.Mask(kInk), "#...\n####\n#.#.\n");
+  canvas.Fill(0);
+  SelectObject(canvas.dc(), GetStockObject(WHITE_BRUSH));
+  EXPECT_TRUE(Rectangle(canvas.dc(), kMin, kMin, kMax, kMax));
+  EXPECT_EQ(canvas.Mask(kInk), "####\n####\n####\n");
+  MemoryCanvas source(2, 2);
+  EXPECT_FALSE(StretchBlt(canvas.dc(), kMin, 0, kMax, 3, source.dc(), 0, 0, 2, 2, SRCCOPY));
 }
 
 TEST(GdiRectangles, OutlineWithPenAndInsideWithBrush) {

@@ -60,6 +60,17 @@ bool transfer(HDC destination, int x, int y, int width, int height, HDC source, 
     return false;
   }
   if (width == 0 || height == 0 || (uses_source && (source_width == 0 || source_height == 0))) return true;
+  // Stretching samples with products of extents; keep them far from overflow.
+  constexpr long long kLargestStretch = 1LL << 24;
+  const bool stretches = std::llabs(static_cast<long long>(width)) != std::llabs(static_cast<long long>(source_width)) ||
+                         std::llabs(static_cast<long long>(height)) != std::llabs(static_cast<long long>(source_height));
+  if (uses_source && stretches &&
+      std::max({std::llabs(static_cast<long long>(width)), std::llabs(static_cast<long long>(height)),
+                std::llabs(static_cast<long long>(source_width)), std::llabs(static_cast<long long>(source_height))}) >
+          kLargestStretch) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return false;
+  }
 
   const Axis dx(x, width), dy(y, height);
   const Axis sx(source_x, source_width), sy(source_y, source_height);

@@ -12,6 +12,14 @@ namespace detail {
 
 namespace {
 
+// Coordinates far outside any surface, brought near enough that arithmetic
+// on them cannot overflow; clipping gives the same result.
+constexpr long long kFarAway = 1LL << 24;
+int bounded(long long value) { return static_cast<int>(std::clamp(value, -kFarAway, kFarAway)); }
+RECT bounded_rect(long long left, long long top, long long right, long long bottom) {
+  return RECT{bounded(left), bounded(top), bounded(right), bounded(bottom)};
+}
+
 // Mixes `colour` into every pixel of `area` (clipped to the context).
 void mix_rect(DeviceContext& dc, const RECT& area, COLORREF colour) {
   const RECT target = intersect(area, dc.clip);
@@ -44,17 +52,13 @@ void draw_line(DeviceContext& dc, int x0, int y0, int x1, int y1) {
   if (!dc.pen || !dc.pen->draws() || dc.rop2 == R2_NOP) return;
   const COLORREF colour = dc.pen->colour;
   const int width = dc.pen->width;
-  if (width <= 1 && y0 == y1) {
-    // A horizontal run: clip once, then fill.
-    const int left = x0 <= x1 ? x0 : x1 + 1;
-    const int right = x0 <= x1 ? x1 : x0 + 1;
-    mix_rect(dc, RECT{left, y0, right, y0 + 1}, colour);
-    return;
-  }
-  if (width <= 1 && x0 == x1) {
-    const int top = y0 <= y1 ? y0 : y1 + 1;
-    const int bottom = y0 <= y1 ? y1 : y0 + 1;
-    mix_rect(dc, RECT{x0, top, x0 + 1, bottom}, colour);
+  if (width <= 1 && (y0 == y1 || x0 == x1)) {
+    // A horizontal or vertical run: clip once, then fill.
+    if (y0 == y1) {
+      mix_rect(dc, bounded_rect(x0 <= x1 ? x0 : x1 + 1LL, y0, x0 <= x1 ? x1 : x0 + 1LL, y0 + 1LL), colour);
+    } else {
+      mix_rect(dc, bounded_rect(x0, y0 < y1 ? y0 : y1 + 1LL, x0 + 1LL, y0 < y1 ? y1 : y0 + 1LL), colour);
+    }
     return;
   }
   // Bresenham's line along the major axis, in 64 bits so that lines between
@@ -135,7 +139,7 @@ BOOL Rectangle(HDC handle, int left, int top, int right, int bottom) {
     SetLastError(ERROR_INVALID_HANDLE);
     return FALSE;
   }
-  const RECT area = detail::normalized(RECT{left, top, right, bottom});
+  const RECT area = detail::normalized(detail::bounded_rect(left, top, right, bottom));
   const bool outline = dc->pen && dc->pen->draws();
   const int pen_width = outline ? dc->pen->width : 0;
   RECT inside = outline ? RECT{area.left + pen_width, area.top + pen_width, area.right - pen_width,
