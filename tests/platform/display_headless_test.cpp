@@ -9,6 +9,7 @@
 #include <cstring>
 #include <string>
 
+#include "display/snapshot.h"
 #include "gdi/surface.h"
 #include "platform/display.h"
 #include "platform/gdi.h"
@@ -131,6 +132,97 @@ TEST_F(DisplayHeadless, AnUnwritableSnapshotIsOneLineOnStandardError) {
   const std::string error = ::testing::internal::GetCapturedStderr();
   EXPECT_NE(error.find("GRAPH_SNAPSHOT: could not write /nonexistent-directory/out.png"), std::string::npos) << error;
   EXPECT_EQ(std::count(error.begin(), error.end(), '\n'), 1);
+}
+
+TEST(SnapshotSetting, PlainPathsFramePatternsAndRefusedForms) {
+  using Kind = detail::SnapshotSetting::Kind;
+  struct Case {
+    const char* value;
+    Kind kind;
+    const char* frame_7;  // the path of frame 7 for a pattern
+  };
+  const Case cases[] = {
+      {"", Kind::None, ""},
+      {"out/picture.png", Kind::File, ""},
+      {"f-%d.png", Kind::Frames, "f-7.png"},
+      {"f-%03d.png", Kind::Frames, "f-007.png"},
+      {"%2d.png", Kind::Frames, " 7.png"},
+      {"f-%0d", Kind::Frames, "f-7"},
+      {"f-%s.png", Kind::Refused, ""},
+      {"f-%%d.png", Kind::Refused, ""},
+      {"f-%d-%d.png", Kind::Refused, ""},
+      {"f-%d-%%.png", Kind::Refused, ""},
+      {"f-%-3d.png", Kind::Refused, ""},
+      {"f-%123d.png", Kind::Refused, ""},
+      {"f-%n.png", Kind::Refused, ""},
+      {"50%.png", Kind::Refused, ""},
+      {"f-%", Kind::Refused, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.value);
+    const detail::SnapshotSetting setting = detail::parse_snapshot_setting(c.value);
+    EXPECT_EQ(setting.kind, c.kind);
+    if (c.kind == Kind::Frames) {
+      EXPECT_EQ(setting.frame_path(7), c.frame_7);
+    }
+  }
+  // A number wider than the width is written whole.
+  EXPECT_EQ(detail::parse_snapshot_setting("f%03d").frame_path(12345), "f12345");
+}
+
+TEST_F(DisplayHeadless, AFramePatternSavesEachFrameAndTheLastPicture) {
+  const std::string pattern = TempPng("frame-%02d");
+  setenv("GRAPH_SNAPSHOT", pattern.c_str(), 1);
+  const auto frame = [&](int number) {
+    return detail::parse_snapshot_setting(pattern).frame_path(number);
+  };
+  HWND window = OpenWindow(4, 3);
+  HDC dc = GetDC(window);
+  SetPixelV(dc, 1, 1, RGB(0, 0, 168));
+  EXPECT_TRUE(display::end_frame(window));
+  SetPixelV(dc, 1, 1, RGB(0, 0, 0));
+  SetPixelV(dc, 3, 2, RGB(168, 0, 0));
+  EXPECT_TRUE(display::end_frame(window));
+  SetPixelV(dc, 0, 0, RGB(252, 252, 252));
+  ReleaseDC(window, dc);
+  DestroyWindow(window);
+  EXPECT_FALSE(display::end_frame(window));
+
+  const COLORREF expected[3][3] = {
+      {RGB(0, 0, 168), 0, 0}, {0, RGB(168, 0, 0), 0}, {0, RGB(168, 0, 0), RGB(252, 252, 252)}};
+  for (int number = 0; number < 3; ++number) {
+    SCOPED_TRACE(number);
+    Png png;
+    ASSERT_TRUE(ReadPng(frame(number), &png));
+    EXPECT_EQ(png.width, 4);
+    EXPECT_EQ(PngPixel(png, 1, 1), expected[number][0]);
+    EXPECT_EQ(PngPixel(png, 3, 2), expected[number][1]);
+    EXPECT_EQ(PngPixel(png, 0, 0), expected[number][2]);
+    std::remove(frame(number).c_str());
+  }
+  EXPECT_NE(access(frame(3).c_str(), F_OK), 0);
+}
+
+TEST_F(DisplayHeadless, APlainPathIgnoresFramesAndARefusedPatternSavesNothing) {
+  const std::string plain = TempPng("plain");
+  setenv("GRAPH_SNAPSHOT", plain.c_str(), 1);
+  HWND window = OpenWindow(2, 2);
+  EXPECT_TRUE(display::end_frame(window));
+  EXPECT_NE(access(plain.c_str(), F_OK), 0) << "a plain path is written only when the window goes away";
+  DestroyWindow(window);
+  EXPECT_EQ(access(plain.c_str(), F_OK), 0);
+  std::remove(plain.c_str());
+
+  const std::string refused = TempPng("refused-%s-%d");
+  setenv("GRAPH_SNAPSHOT", refused.c_str(), 1);
+  ::testing::internal::CaptureStderr();
+  window = OpenWindow(2, 2);
+  EXPECT_TRUE(display::end_frame(window));
+  DestroyWindow(window);
+  const std::string error = ::testing::internal::GetCapturedStderr();
+  EXPECT_NE(error.find("GRAPH_SNAPSHOT: '" + refused + "' is refused"), std::string::npos) << error;
+  EXPECT_EQ(std::count(error.begin(), error.end(), '\n'), 1) << error;
+  EXPECT_NE(access(refused.c_str(), F_OK), 0);
 }
 
 TEST(DisplayChoice, WithoutADisplayWindowsFailWithOneLineThatNamesTheHeadlessDisplay) {

@@ -5,7 +5,8 @@
 // display, from GRAPH_DISPLAY: "headless" draws on a virtual screen, "x11"
 // (or no GRAPH_DISPLAY at all) a real desktop. GRAPH_SCREEN=WxH sets the
 // virtual screen's size; GRAPH_SNAPSHOT=FILE.png saves a window's client
-// area as PNG when the window is destroyed or the process ends.
+// area as PNG when the window is destroyed or the process ends, and a frame
+// pattern such as GRAPH_SNAPSHOT=frames/frame-%03d.png one PNG per frame.
 #pragma once
 
 #include <cstdint>
@@ -33,5 +34,12 @@ struct ClientPicture {
 
 // False when the window no longer exists.
 bool read_client_area(HWND window, ClientPicture* picture);
+
+// The program marks the end of one frame of an animation: the picture in
+// the window's client area is complete and about to be cleared. With a frame
+// pattern in GRAPH_SNAPSHOT it is saved as the next numbered PNG (from 0;
+// the window's last picture follows when it goes away); otherwise nothing
+// happens. False when the window no longer exists.
+bool end_frame(HWND window);
 
 }  // namespace win32::display

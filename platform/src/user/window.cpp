@@ -134,7 +134,7 @@ HWND CreateWindowExA(DWORD exStyle, const char* className, const char* windowNam
     return nullptr;
   }
   detail::register_window(window);
-  detail::save_snapshots_at_exit();
+  detail::prepare_snapshots();
 
   CREATESTRUCTA create{parameter, instance, menu, parent, height, width, y, x, static_cast<LONG>(style),
                        windowName, className, exStyle};
