@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdio>
+#include <filesystem>
 #include <functional>
 #include <string>
 
@@ -38,16 +40,24 @@ struct Outcome {
 };
 
 // Starts the program, draws its picture here meanwhile, then waits for it.
-Outcome RunBoth(const std::string& name, const std::string& program, void (*drawPicture)()) {
-  const std::string directory = testing::ScratchDirectory(name);
-  const std::string snapshot = directory + "/" + name + ".png";
+// The snapshot goes to `directory`/`snapshotName`; a plain file is read back
+// into the outcome's picture.
+Outcome RunBoth(const std::string& program, void (*drawPicture)(), const std::string& directory,
+                const std::string& snapshotName) {
+  const std::string snapshot = directory + "/" + snapshotName;
   const testing::DemoRun run =
       testing::StartDemo(program, {}, snapshot, "typed before Enter\n", directory);
   testing::EnterCountingMode(kWidth, kHeight);
   drawPicture();
   Outcome outcome{testing::FinishDemo(run), {}};
-  EXPECT_TRUE(testing::ReadSnapshot(snapshot, &outcome.Picture)) << snapshot;
+  if (snapshotName.find('%') == std::string::npos) {
+    EXPECT_TRUE(testing::ReadSnapshot(snapshot, &outcome.Picture)) << snapshot;
+  }
   return outcome;
+}
+
+Outcome RunBoth(const std::string& name, const std::string& program, void (*drawPicture)()) {
+  return RunBoth(program, drawPicture, testing::ScratchDirectory(name), name + ".png");
 }
 
 void ExpectNormalEnd(const testing::DemoResult& result) {
@@ -110,11 +120,14 @@ TEST(DemoPrograms, ParabolaFanDrawsAllParabolasIntoOnePicture) {
   ExpectSnapshotShows(outcome.Picture, 0, calls);
 }
 
+// With a frame pattern in GRAPH_SNAPSHOT, each frame is saved as the
+// clearing that ends it begins, and the blank window last.
 TEST(DemoPrograms, ParabolaDriftShowsFiftyOneFramesAndEndsBlank) {
   const std::size_t circle = CircleCalls(200);
   const auto start = std::chrono::steady_clock::now();
+  const std::string directory = testing::ScratchDirectory("parabola_drift");
   const Outcome outcome =
-      RunBoth("parabola_drift", PARABOLA_DRIFT_PATH, &parabola_drift::DrawPicture);
+      RunBoth(PARABOLA_DRIFT_PATH, &parabola_drift::DrawPicture, directory, "frame-%03d.png");
   const auto elapsed = std::chrono::steady_clock::now() - start;
   ExpectNormalEnd(outcome.Process);
   // Pacing, not speed: each frame is shown for at least its 100 ms.
@@ -135,7 +148,20 @@ TEST(DemoPrograms, ParabolaDriftShowsFiftyOneFramesAndEndsBlank) {
     frameStart = frameEnd;
   }
   EXPECT_EQ(ColoursAt(512, 384, 0, clears[0]).back(), kSampleColor);
-  ExpectSnapshotShows(outcome.Picture, clears.back(), clears.back());
+
+  const auto framePath = [&](std::size_t number) {
+    char name[32];
+    std::snprintf(name, sizeof name, "/frame-%03zu.png", number);
+    return directory + name;
+  };
+  for (std::size_t frame = 0; frame <= clears.size(); ++frame) {
+    SCOPED_TRACE(framePath(frame));
+    Snapshot picture;
+    ASSERT_TRUE(testing::ReadSnapshot(framePath(frame), &picture));
+    const std::size_t first = frame == 0 ? 0 : clears[frame - 1];
+    ExpectSnapshotShows(picture, first, frame < clears.size() ? clears[frame] : first);
+  }
+  EXPECT_FALSE(std::filesystem::exists(framePath(clears.size() + 1)));
 }
 
 TEST(DemoPrograms, WaveTraceDrawsOneCurveWithItsImages) {
