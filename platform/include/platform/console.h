@@ -10,6 +10,7 @@
 // it through CreateFileA.
 #pragma once
 
+#include "platform/virtual_keys.h"
 #include "platform/win32_types.h"
 
 namespace win32 {
@@ -93,53 +94,6 @@ struct INPUT_RECORD {
     FOCUS_EVENT_RECORD FocusEvent;
   } Event;
 };
-
-// ---- Virtual key codes --------------------------------------------------------
-
-constexpr WORD VK_BACK = 0x08;
-constexpr WORD VK_TAB = 0x09;
-constexpr WORD VK_CLEAR = 0x0C;
-constexpr WORD VK_RETURN = 0x0D;
-constexpr WORD VK_SHIFT = 0x10;
-constexpr WORD VK_CONTROL = 0x11;
-constexpr WORD VK_MENU = 0x12;
-constexpr WORD VK_CAPITAL = 0x14;
-constexpr WORD VK_ESCAPE = 0x1B;
-constexpr WORD VK_SPACE = 0x20;
-constexpr WORD VK_PRIOR = 0x21;
-constexpr WORD VK_NEXT = 0x22;
-constexpr WORD VK_END = 0x23;
-constexpr WORD VK_HOME = 0x24;
-constexpr WORD VK_LEFT = 0x25;
-constexpr WORD VK_UP = 0x26;
-constexpr WORD VK_RIGHT = 0x27;
-constexpr WORD VK_DOWN = 0x28;
-constexpr WORD VK_INSERT = 0x2D;
-constexpr WORD VK_DELETE = 0x2E;
-constexpr WORD VK_NUMPAD0 = 0x60;
-constexpr WORD VK_NUMPAD9 = 0x69;
-constexpr WORD VK_MULTIPLY = 0x6A;
-constexpr WORD VK_ADD = 0x6B;
-constexpr WORD VK_SUBTRACT = 0x6D;
-constexpr WORD VK_DECIMAL = 0x6E;
-constexpr WORD VK_DIVIDE = 0x6F;
-constexpr WORD VK_F1 = 0x70;
-constexpr WORD VK_F10 = 0x79;
-constexpr WORD VK_F11 = 0x7A;
-constexpr WORD VK_F12 = 0x7B;
-constexpr WORD VK_NUMLOCK = 0x90;
-constexpr WORD VK_SCROLL = 0x91;
-constexpr WORD VK_OEM_1 = 0xBA;       // ; :
-constexpr WORD VK_OEM_PLUS = 0xBB;    // = +
-constexpr WORD VK_OEM_COMMA = 0xBC;   // , <
-constexpr WORD VK_OEM_MINUS = 0xBD;   // - _
-constexpr WORD VK_OEM_PERIOD = 0xBE;  // . >
-constexpr WORD VK_OEM_2 = 0xBF;       // / ?
-constexpr WORD VK_OEM_3 = 0xC0;       // ` ~
-constexpr WORD VK_OEM_4 = 0xDB;       // [ {
-constexpr WORD VK_OEM_5 = 0xDC;       // \ |
-constexpr WORD VK_OEM_6 = 0xDD;       // ] }
-constexpr WORD VK_OEM_7 = 0xDE;       // ' "
 
 // ---- Screen buffer --------------------------------------------------------------
 

@@ -12,6 +12,7 @@
 
 #include "platform/gdi.h"
 #include "platform/system_metrics.h"
+#include "platform/virtual_keys.h"
 #include "platform/win32_types.h"
 
 namespace win32 {
@@ -62,13 +63,9 @@ constexpr WPARAM SIZE_RESTORED = 0;
 constexpr WPARAM SIZE_MINIMIZED = 1;
 constexpr WPARAM SIZE_MAXIMIZED = 2;
 
-// Virtual keys that TranslateMessage turns into characters besides the
-// letters ('A'-'Z') and digits ('0'-'9').
-constexpr WPARAM VK_BACK = 0x08;
-constexpr WPARAM VK_TAB = 0x09;
-constexpr WPARAM VK_RETURN = 0x0D;
-constexpr WPARAM VK_ESCAPE = 0x1B;
-constexpr WPARAM VK_SPACE = 0x20;
+// TranslateMessage turns into characters the letters ('A'-'Z'), digits
+// ('0'-'9') and VK_BACK, VK_TAB, VK_RETURN, VK_ESCAPE and VK_SPACE
+// (platform/virtual_keys.h).
 
 constexpr WORD LOWORD(std::uintptr_t value) { return static_cast<WORD>(value & 0xFFFF); }
 constexpr WORD HIWORD(std::uintptr_t value) { return static_cast<WORD>((value >> 16) & 0xFFFF); }
