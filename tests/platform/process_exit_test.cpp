@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "kernel/process_exit.h"
 #include "platform/kernel.h"
 
@@ -65,6 +67,17 @@ TEST_F(ProcessExit, TheTableHoldsSixteenCallbacks) {
         ExitProcess(static_cast<UINT>(accepted));
       },
       testing::ExitedWithCode(16), "");
+}
+
+TEST_F(ProcessExit, TextBufferedInCStreamsIsWrittenBeforeTheEnd) {
+  EXPECT_EXIT(
+      {
+        static char buffer[64];
+        std::setvbuf(stderr, buffer, _IOFBF, sizeof buffer);
+        std::fputs("buffered;", stderr);
+        ExitProcess(5);
+      },
+      testing::ExitedWithCode(5), "^buffered;$");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <cstdio>
 
 #include "kernel/process_exit.h"
 #include "platform/kernel.h"
@@ -44,6 +45,18 @@ void run_exit_callbacks(bool only_async_signal_safe) {
   }
 }
 
+// The platform's own writes are unbuffered, but a program may also have
+// written through C's standard streams (or std::cout, which shares them).
+// Their buffered text is flushed unless another thread holds a stream at this
+// moment: never wait for a lock that thread may not give back.
+void flush_c_streams() {
+  for (FILE* stream : {stdout, stderr}) {
+    if (ftrylockfile(stream) != 0) continue;
+    fflush_unlocked(stream);
+    funlockfile(stream);
+  }
+}
+
 }  // namespace
 
 bool register_exit_callback(ExitCallback callback, bool async_signal_safe) {
@@ -77,8 +90,8 @@ void ExitProcess(UINT exitCode) {
     for (;;) pause();
   }
   run_exit_callbacks(false);
-  // Other threads may be in the middle of anything, so no static destructors
-  // and no stdio flushing: the platform's own writes are unbuffered.
+  flush_c_streams();
+  // Other threads may be in the middle of anything, so no static destructors.
   _exit(static_cast<int>(exitCode));
 }
 
