@@ -1,27 +1,21 @@
-// first_picture: a first program of one's own. It opens the graphics window,
-// draws a circle with its centre, a diagonal and a caption, waits for Enter
-// on the console, closes the window and ends with exit code 0.
+// first_picture: opens the graphics window, draws a circle around a white
+// centre with a caption, waits for Enter on the console, closes the window.
 #include "console/console.h"
 #include "graphics/graph.h"
-#include "graphics/text.h"
 #include "runtime/runtime.h"
 
-void Draw() {
+void FirstPicture() {
+  runtime::InitializeUnits();                // starts the console and graphics libraries
   std::int16_t driver = graph::Detect, mode = 0;
-  graph::InitGraph(driver, mode, "");  // detects the largest mode
+  graph::InitGraph(driver, mode, "");        // the largest window the screen allows
   if (graph::GraphResult != graph::grOk) runtime::Halt(1);
-  const auto cx = static_cast<std::int16_t>(graph::GetMaxX() / 2);
-  const auto cy = static_cast<std::int16_t>(graph::GetMaxY() / 2);
-  graph::CurrentColor = 14;                 // yellow
-  graph::Circle(cx, cy, 150);
-  graph::PutPixel(cx, cy, 15);              // the centre, white
-  graph::CurrentColor = 9;                  // light blue
-  graph::Line(0, 0, graph::GetMaxX(), graph::GetMaxY());
-  graph::CurrentColor = 15;
-  graph::SetTextJustify(graph::CenterText, graph::TopText);
-  graph::OutTextXY(cx, static_cast<std::int16_t>(cy + 170), "My first picture: press Enter");
-  runtime::ReadLn(runtime::Input);          // waits in the console window
+  const std::int16_t x = graph::GetMaxX() / 2, y = graph::GetMaxY() / 2;
+  graph::CurrentColor = 14;                  // yellow
+  graph::Circle(x, y, 150);
+  graph::PutPixel(x, y, 15);                 // white
+  graph::OutTextXY(x - 116, y + 170, "My first picture: press Enter");
+  runtime::ReadLn(runtime::Input);           // waits for Enter in the console
   graph::CloseGraph();
 }
 
-int main() { runtime::RunProgram([] { runtime::InitializeUnits(); Draw(); }); }
+int main() { runtime::RunProgram(&FirstPicture); }
