@@ -7,6 +7,7 @@
 #include <string>
 
 #include "display/backend.h"
+#include "display/x11/x11_backend.h"
 
 namespace win32::detail {
 
@@ -17,9 +18,9 @@ struct BackendEntry {
   const DisplayBackend* (*start)();  // null when the backend cannot start
 };
 
-// The X11 backend joins this table when it is built.
 constexpr BackendEntry kBackends[] = {
     {"headless", start_headless_backend},
+    {"x11", start_x11_backend},
 };
 
 constexpr const char* kDefaultBackend = "x11";

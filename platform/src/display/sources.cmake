@@ -23,3 +23,4 @@ target_sources(platform PRIVATE
   src/user/window_class.cpp
   src/user/window_queries.cpp
 )
+include(src/display/x11/sources.cmake)

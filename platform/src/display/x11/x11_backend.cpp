@@ -1,0 +1,68 @@
+// The X11 display backend. Each window has a connection of its own that only
+// the window's thread uses; the screen metrics come from one short
+// connection when the display is chosen.
+#include "display/x11/x11_backend.h"
+
+#include "display/x11/x11_metrics.h"
+#include "display/x11/x11_window.h"
+
+namespace win32::detail {
+
+namespace {
+
+// How long a window manager may take to tell a probe window's frame.
+constexpr int kFrameProbePatienceMs = 250;
+// Presenting at about the display's rate while the window thread waits.
+constexpr unsigned kPresentIntervalMs = 16;
+
+// The X11 display's process-wide state: the metrics read when it started.
+struct X11Display {
+  ScreenMetrics metrics{};
+};
+X11Display x11_display;
+
+int x11_metric(int index) {
+  const ScreenMetrics& metrics = x11_display.metrics;
+  switch (index) {
+    case SM_CXSCREEN: return metrics.screen_width;
+    case SM_CYSCREEN: return metrics.screen_height;
+    case SM_CYCAPTION: return metrics.caption_height;
+    case SM_CXFULLSCREEN: return metrics.full_screen_width;
+    case SM_CYFULLSCREEN: return metrics.full_screen_height;
+    case SM_CXFRAME: return metrics.frame_width;
+    case SM_CYFRAME: return metrics.frame_height;
+    default: return 0;
+  }
+}
+
+bool open_x11_window(Window& window) {
+  std::unique_ptr<X11Window> native = X11Window::open(window);
+  if (!native) return false;
+  window.native = native.release();
+  return true;
+}
+
+void close_x11_window(Window& window) {
+  delete static_cast<X11Window*>(window.native);
+  window.native = nullptr;
+}
+
+void present_x11_window(Window& window) {
+  if (window.native) static_cast<X11Window*>(window.native)->present(window);
+}
+
+constexpr DisplayBackend kX11{
+    "x11", x11_metric, open_x11_window, close_x11_window, present_x11_window, kPresentIntervalMs,
+};
+
+}  // namespace
+
+const DisplayBackend* start_x11_backend() {
+  Display* display = open_x11_connection();
+  if (!display) return nullptr;
+  x11_display.metrics = read_x11_metrics(display, kFrameProbePatienceMs);
+  (void)XCloseDisplay(display);
+  return &kX11;
+}
+
+}  // namespace win32::detail
