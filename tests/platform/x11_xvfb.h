@@ -1,0 +1,31 @@
+// A private X server (Xvfb) for a test or benchmark process, so that
+// windows can be shown and read back without a desktop.
+#pragma once
+
+#include <string>
+
+namespace x11_test {
+
+// Xvfb on a free display number, 1024 x 768 x 24, for as long as the object
+// lives. It never resets when its last client leaves, so root properties
+// stay and the next client is accepted at once. `display_name()` is empty
+// when Xvfb is not installed or did not start; `why()` then says which.
+class XvfbServer {
+ public:
+  XvfbServer();
+  ~XvfbServer();
+  XvfbServer(const XvfbServer&) = delete;
+  XvfbServer& operator=(const XvfbServer&) = delete;
+
+  [[nodiscard]] const std::string& display_name() const { return display_; }
+  [[nodiscard]] const std::string& why() const { return why_; }
+  // Ends the server now, as a crash or a lost connection would.
+  void stop();
+
+ private:
+  int pid_ = -1;
+  std::string display_;
+  std::string why_;
+};
+
+}  // namespace x11_test
