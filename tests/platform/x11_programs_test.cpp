@@ -183,6 +183,8 @@ struct Demo {
   const char* path;
 };
 
+void PrintTo(const Demo& demo, std::ostream* out) { *out << demo.name; }
+
 class X11ProgramPicture : public ::testing::TestWithParam<Demo> {};
 
 // The window's pixels read back from the X server, the program's snapshot on
