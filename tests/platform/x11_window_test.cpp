@@ -160,6 +160,26 @@ TEST_F(X11GraphWindow, ExposureRepaintsFromTheBackingBitmap) {
   EXPECT_EQ(Shown(320, 240), ColorValue(2));
 }
 
+// A display reached over the network gets the picture as plain images
+// (shared memory needs a server on this machine), pixel for pixel the same.
+TEST_F(X11GraphWindow, RemoteDisplayGetsThePictureWithoutSharedMemory) {
+  x11_test::XvfbServer remote(true);
+  ASSERT_FALSE(remote.display_name().empty()) << remote.why();
+  const std::string local_display = SharedServer().display_name();
+  setenv("DISPLAY", remote.tcp_display_name().c_str(), 1);
+  client_ = std::make_unique<Client>(remote.tcp_display_name());
+  ASSERT_NE(client_->display(), nullptr) << "no TCP connection to " << remote.tcp_display_name();
+  Open(k640x480);
+  setenv("DISPLAY", local_display.c_str(), 1);
+  graph::CurrentColor = 12;
+  graph::Circle(320, 240, 100);
+  for (std::int16_t x = 0; x < 640; ++x) graph::PutPixel(x, 479, static_cast<std::uint16_t>(x % 16));
+  EXPECT_TRUE(Eventually([&] { return ShowsFramebuffer(640, 480); }));
+  EXPECT_EQ(Shown(320, 140), ColorValue(12));
+  graph::CloseGraph();
+  client_.reset();  // before its server ends
+}
+
 // The close box closes the window while the program draws; the program is
 // not told, its drawing does nothing, and CloseGraph still ends cleanly.
 TEST_F(X11GraphWindow, CloseBoxClosesTheWindowWhileTheProgramDraws) {

@@ -35,7 +35,7 @@ std::string read_display_number(int fd) {
 
 }  // namespace
 
-XvfbServer::XvfbServer() {
+XvfbServer::XvfbServer(bool tcp) : tcp_(tcp) {
   if (!xvfb_installed()) {
     why_ = "Xvfb is not installed (Debian package xvfb); the X11 display was not tested";
     return;
@@ -53,8 +53,8 @@ XvfbServer::XvfbServer() {
     dup2(devnull, STDOUT_FILENO);
     dup2(devnull, STDERR_FILENO);
     const std::string fd = std::to_string(pipe_fds[1]);
-    execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset",
-           static_cast<char*>(nullptr));
+    execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24", tcp ? "-listen" : "-nolisten",
+           "tcp", "-noreset", static_cast<char*>(nullptr));
     _exit(127);
   }
   close(pipe_fds[1]);

@@ -12,17 +12,22 @@ namespace x11_test {
 // when Xvfb is not installed or did not start; `why()` then says which.
 class XvfbServer {
  public:
-  XvfbServer();
+  // `tcp`: the server also listens on TCP, so that a client reaches it as a
+  // remote display would ("localhost:N"), without shared memory.
+  explicit XvfbServer(bool tcp = false);
   ~XvfbServer();
   XvfbServer(const XvfbServer&) = delete;
   XvfbServer& operator=(const XvfbServer&) = delete;
 
   [[nodiscard]] const std::string& display_name() const { return display_; }
+  // The display's name over TCP (empty unless started with `tcp`).
+  [[nodiscard]] std::string tcp_display_name() const { return tcp_ && !display_.empty() ? "localhost" + display_ : ""; }
   [[nodiscard]] const std::string& why() const { return why_; }
   // Ends the server now, as a crash or a lost connection would.
   void stop();
 
  private:
+  bool tcp_;
   int pid_ = -1;
   std::string display_;
   std::string why_;
