@@ -20,11 +20,15 @@
 namespace x11_test {
 
 // The process's one server: started at the first call, DISPLAY pointed at
-// it. Skips the calling test, loudly, when there is none.
+// it. Skips the calling test, loudly, when Xvfb is not installed; fails it
+// when Xvfb is there but does not start.
 #define X11_TEST_REQUIRE_SERVER()                                                    \
   do {                                                                               \
     if (::x11_test::SharedServer().display_name().empty()) {                          \
-      GTEST_SKIP() << "X11 TEST SKIPPED: " << ::x11_test::SharedServer().why();       \
+      if (!::x11_test::SharedServer().installed()) {                                  \
+        GTEST_SKIP() << "X11 TEST SKIPPED: " << ::x11_test::SharedServer().why();     \
+      }                                                                              \
+      FAIL() << ::x11_test::SharedServer().why();                                    \
     }                                                                                \
   } while (false)
 XvfbServer& SharedServer();

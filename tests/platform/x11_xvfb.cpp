@@ -36,7 +36,8 @@ std::string read_display_number(int fd) {
 }  // namespace
 
 XvfbServer::XvfbServer(bool tcp) : tcp_(tcp) {
-  if (!xvfb_installed()) {
+  installed_ = xvfb_installed();
+  if (!installed_) {
     why_ = "Xvfb is not installed (Debian package xvfb); the X11 display was not tested";
     return;
   }

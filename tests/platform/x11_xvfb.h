@@ -23,11 +23,13 @@ class XvfbServer {
   // The display's name over TCP (empty unless started with `tcp`).
   [[nodiscard]] std::string tcp_display_name() const { return tcp_ && !display_.empty() ? "localhost" + display_ : ""; }
   [[nodiscard]] const std::string& why() const { return why_; }
+  [[nodiscard]] bool installed() const { return installed_; }
   // Ends the server now, as a crash or a lost connection would.
   void stop();
 
  private:
   bool tcp_;
+  bool installed_ = false;
   int pid_ = -1;
   std::string display_;
   std::string why_;
