@@ -1,5 +1,7 @@
 #include "x11_test_support.h"
 
+#include "platform/display.h"
+
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
 
@@ -11,7 +13,14 @@ namespace x11_test {
 XvfbServer& SharedServer() {
   static XvfbServer* const server = [] {
     auto* started = new XvfbServer();
-    if (!started->display_name().empty()) setenv("DISPLAY", started->display_name().c_str(), 1);
+    if (!started->display_name().empty()) {
+      setenv("DISPLAY", started->display_name().c_str(), 1);
+      // The X11 display starts at once and keeps its first connection, so
+      // the server never resets under the tests (when their own clients come
+      // and go) for as long as the process lives.
+      setenv("GRAPH_DISPLAY", "x11", 1);
+      (void)win32::display::backend_name();
+    }
     // Ended when the test process ends, after every window has gone.
     std::atexit([] { SharedServer().stop(); });
     return started;

@@ -20,8 +20,8 @@
 namespace x11_test {
 
 // The process's one server: started at the first call, DISPLAY pointed at
-// it. Skips the calling test, loudly, when Xvfb is not installed; fails it
-// when Xvfb is there but does not start.
+// it and the X11 display chosen. Skips the calling test, loudly, when Xvfb
+// is not installed; fails it when Xvfb is there but does not start.
 #define X11_TEST_REQUIRE_SERVER()                                                    \
   do {                                                                               \
     if (::x11_test::SharedServer().display_name().empty()) {                          \

@@ -55,7 +55,7 @@ XvfbServer::XvfbServer(bool tcp) : tcp_(tcp) {
     dup2(devnull, STDERR_FILENO);
     const std::string fd = std::to_string(pipe_fds[1]);
     execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24", tcp ? "-listen" : "-nolisten",
-           "tcp", "-noreset", static_cast<char*>(nullptr));
+           "tcp", static_cast<char*>(nullptr));
     _exit(127);
   }
   close(pipe_fds[1]);

@@ -7,8 +7,8 @@
 namespace x11_test {
 
 // Xvfb on a free display number, 1024 x 768 x 24, for as long as the object
-// lives. It never resets when its last client leaves, so root properties
-// stay and the next client is accepted at once. `display_name()` is empty
+// lives. Like a bare X server it resets when its last client leaves, and
+// refuses connections for a moment meanwhile. `display_name()` is empty
 // when Xvfb is not installed or did not start; `why()` then says which.
 class XvfbServer {
  public:

@@ -1,6 +1,6 @@
 // The X11 display backend. Each window has a connection of its own that only
-// the window's thread uses; the screen metrics come from one short
-// connection when the display is chosen.
+// the window's thread uses; the screen metrics come from the first
+// connection, made when the display is chosen.
 #include "display/x11/x11_backend.h"
 
 #include "display/x11/x11_metrics.h"
@@ -15,9 +15,15 @@ constexpr int kFrameProbePatienceMs = 250;
 // Presenting at about the display's rate while the window thread waits.
 constexpr unsigned kPresentIntervalMs = 16;
 
-// The X11 display's process-wide state: the metrics read when it started.
+// The X11 display's process-wide state: the metrics read when it started,
+// and the connection they were read on. That connection stays open, unused,
+// for the life of the process: an X server that resets when its last client
+// leaves (a bare Xvfb or X server) would otherwise refuse connections for a
+// moment after it closed, or after a window's connection closed, just when
+// the next window connects.
 struct X11Display {
   ScreenMetrics metrics{};
+  Display* anchor = nullptr;
 };
 X11Display x11_display;
 
@@ -61,7 +67,7 @@ const DisplayBackend* start_x11_backend() {
   Display* display = open_x11_connection();
   if (!display) return nullptr;
   x11_display.metrics = read_x11_metrics(display, kFrameProbePatienceMs);
-  (void)XCloseDisplay(display);
+  x11_display.anchor = display;
   return &kX11;
 }
 

@@ -5,8 +5,8 @@
 
 namespace win32::detail {
 
-// Connects once to read the screen metrics; null when DISPLAY is unset or
-// no X server answers there.
+// Connects to read the screen metrics and keeps that connection; null when
+// DISPLAY is unset or no X server answers there.
 const DisplayBackend* start_x11_backend();
 
 }  // namespace win32::detail
