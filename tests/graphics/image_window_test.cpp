@@ -2,6 +2,11 @@
 // backing bitmap under one lock and reaches the window by one repaint that
 // covers its last row and column; reading back and exclusive-or drawing.
 #include <gtest/gtest.h>
+#include <png.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <string>
 
 #include "driver_test_support.h"
 #include "graphics/graph_window.h"
@@ -92,6 +97,34 @@ TEST_F(ImageWindow, NothingIsDrawnOnceTheWindowIsClosed) {
   OutTextXYWin32GUI(0, 0, "A");
   EXPECT_EQ(CurrentColor, 5);
   EXPECT_EQ(CurrentWriteMode, AndPut);
+}
+
+// The repaint that brings an image to the window may still be waiting when
+// the program closes the graph window; the window shows (and a snapshot
+// keeps) the last picture all the same.
+TEST(ImageWindowClosing, AnImagePutJustBeforeCloseGraphIsInTheLastPicture) {
+  const std::string path = ::testing::TempDir() + "last_picture_" + std::to_string(::getpid()) + ".png";
+  ::setenv("GRAPH_SNAPSHOT", path.c_str(), 1);
+  std::optional<Image> image = Image::Blank(2, 2);
+  ASSERT_TRUE(image->Set(1, 1, 4));
+  for (int round = 0; round < 20; ++round) {
+    FreeModeRegistry();
+    testing::EnterMode(testing::kLargestWindow256);
+    ASSERT_EQ(GraphResult, grOk);
+    image->Put(100, 50, CopyPut);
+    CloseGraph();
+
+    png_image png{};
+    png.version = PNG_IMAGE_VERSION;
+    ASSERT_TRUE(png_image_begin_read_from_file(&png, path.c_str())) << path;
+    png.format = PNG_FORMAT_RGB;
+    std::vector<png_byte> rgb(PNG_IMAGE_SIZE(png));
+    ASSERT_TRUE(png_image_finish_read(&png, nullptr, rgb.data(), 0, nullptr));
+    const std::size_t at = (51 * std::size_t{png.width} + 101) * 3;
+    ASSERT_EQ(win32::RGB(rgb[at], rgb[at + 1], rgb[at + 2]), kRed) << "round " << round;
+  }
+  ::unsetenv("GRAPH_SNAPSHOT");
+  std::remove(path.c_str());
 }
 
 }  // namespace

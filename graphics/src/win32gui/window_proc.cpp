@@ -110,6 +110,9 @@ win32::LRESULT WindowProc(win32::HWND window, win32::UINT message, win32::WPARAM
       Repaint(window);
       return 0;
     case win32::WM_CLOSE:
+      // A repaint may still be pending (an image put just before the close):
+      // the window goes with its last picture, which a snapshot keeps.
+      (void)win32::UpdateWindow(window);
       (void)win32::DestroyWindow(window);
       return 0;
     default:
