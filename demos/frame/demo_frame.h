@@ -105,7 +105,10 @@ inline void PlotInverse(long double X, long double Y, long double R, InversionGu
     case InversionGuard::ScaledPointWithin60000:
       if (detail::Within(TAV * X / R / R, kWideBound) &&
           detail::Within(TAV * Y / R / R, kWideBound)) {
-        PlotModelPoint(R * X * R / TAV, R * Y * R / TAV, kImageColor);
+        // u before v: at the origin the first division is the one that faults.
+        const long double u = R * X * R / TAV;
+        const long double v = R * Y * R / TAV;
+        PlotModelPoint(u, v, kImageColor);
       }
       return;
   }
