@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -48,6 +49,8 @@ XvfbServer::XvfbServer(bool tcp) : tcp_(tcp) {
   }
   pid_ = fork();
   if (pid_ == 0) {
+    // The server ends with the process that started it, even one that crashes.
+    (void)prctl(PR_SET_PDEATHSIG, SIGTERM);
     close(pipe_fds[0]);
     const int devnull = open("/dev/null", O_RDWR);
     dup2(devnull, STDIN_FILENO);
