@@ -27,7 +27,7 @@ class PtyChild {
 
   // Starts the probe with `arguments`; `stdoutFile`, when not empty,
   // receives its standard output instead of the terminal. As a foreground
-  // job the probe runs in a process group of its own below a session
+  // job the probe runs in a process group of its own below a setsid()
   // leader, as under a shell, so that job-control signals stop it.
   explicit PtyChild(const std::vector<std::string>& arguments, const std::string& stdoutFile = "",
                     Group group = Group::SessionLeader);
@@ -62,7 +62,7 @@ class PtyChild {
 
 enum class PipeEnd { Closed, LeftOpen };
 
-// Runs the probe without any terminal (a new session, so /dev/tty cannot
+// Runs the probe without any terminal (after setsid(), so /dev/tty cannot
 // open): standard input from a pipe that holds `input` and is then closed
 // or left open until the probe ends, standard output to `stdoutFile` and
 // standard error to `stdoutFile` + ".stderr".
