@@ -12,19 +12,7 @@ namespace win32 {
 
 namespace detail {
 
-int headless_metric(int index) {
-  const ScreenMetrics& metrics = headless_screen_metrics();
-  switch (index) {
-    case SM_CXSCREEN: return metrics.screen_width;
-    case SM_CYSCREEN: return metrics.screen_height;
-    case SM_CYCAPTION: return metrics.caption_height;
-    case SM_CXFULLSCREEN: return metrics.full_screen_width;
-    case SM_CYFULLSCREEN: return metrics.full_screen_height;
-    case SM_CXFRAME: return metrics.frame_width;
-    case SM_CYFRAME: return metrics.frame_height;
-    default: return 0;
-  }
-}
+int headless_metric(int index) { return metric_value(headless_screen_metrics(), index); }
 
 }  // namespace detail
 

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "platform/kernel.h"
+#include "platform/system_metrics.h"
 
 namespace win32::detail {
 
@@ -43,6 +44,19 @@ std::optional<ScreenSize> parse_screen_size(std::string_view text) {
   std::optional<int> height = parse_side(text.substr(separator + 1), kSmallestScreen.height);
   if (!width || !height) return std::nullopt;
   return ScreenSize{*width, *height};
+}
+
+int metric_value(const ScreenMetrics& metrics, int index) {
+  switch (index) {
+    case SM_CXSCREEN: return metrics.screen_width;
+    case SM_CYSCREEN: return metrics.screen_height;
+    case SM_CYCAPTION: return metrics.caption_height;
+    case SM_CXFULLSCREEN: return metrics.full_screen_width;
+    case SM_CYFULLSCREEN: return metrics.full_screen_height;
+    case SM_CXFRAME: return metrics.frame_width;
+    case SM_CYFRAME: return metrics.frame_height;
+    default: return 0;
+  }
 }
 
 ScreenMetrics headless_metrics_for(ScreenSize size) {

@@ -26,6 +26,10 @@ struct ScreenMetrics {
   friend bool operator==(const ScreenMetrics&, const ScreenMetrics&) = default;
 };
 
+// GetSystemMetrics' value for `index` (an SM_ constant) from `metrics`; 0
+// for an index that is not one of the seven.
+[[nodiscard]] int metric_value(const ScreenMetrics& metrics, int index);
+
 constexpr ScreenSize kDefaultHeadlessScreen{1024, 768};
 constexpr int kHeadlessFrameSize = 4;
 constexpr int kHeadlessCaptionHeight = 19;

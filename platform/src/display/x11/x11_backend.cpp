@@ -27,19 +27,7 @@ struct X11Display {
 };
 X11Display x11_display;
 
-int x11_metric(int index) {
-  const ScreenMetrics& metrics = x11_display.metrics;
-  switch (index) {
-    case SM_CXSCREEN: return metrics.screen_width;
-    case SM_CYSCREEN: return metrics.screen_height;
-    case SM_CYCAPTION: return metrics.caption_height;
-    case SM_CXFULLSCREEN: return metrics.full_screen_width;
-    case SM_CYFULLSCREEN: return metrics.full_screen_height;
-    case SM_CXFRAME: return metrics.frame_width;
-    case SM_CYFRAME: return metrics.frame_height;
-    default: return 0;
-  }
-}
+int x11_metric(int index) { return metric_value(x11_display.metrics, index); }
 
 bool open_x11_window(Window& window) {
   std::unique_ptr<X11Window> native = X11Window::open(window);
