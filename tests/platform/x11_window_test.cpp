@@ -6,12 +6,20 @@
 
 #include <dirent.h>
 
+#include <poll.h>
+#include <unistd.h>
+
 #include <cstdlib>
+#include <fstream>
+#include <map>
 #include <memory>
+#include <string>
+#include <thread>
 #include <mutex>
 #include <vector>
 
 #include "graphics/graph.h"
+#include "gdi/surface.h"
 #include "graphics/graph_window.h"
 #include "platform/display.h"
 #include "platform/user.h"
@@ -50,6 +58,68 @@ int OpenDescriptors() {
     closedir(dir);
   }
   return count;
+}
+
+// How many times each other thread of the process has gone to sleep of its
+// own accord (blocked in a wait), by thread id.
+std::map<int, long> SleepsOfOtherThreads() {
+  std::map<int, long> sleeps;
+  const int self = static_cast<int>(gettid());
+  DIR* dir = opendir("/proc/self/task");
+  if (!dir) return sleeps;
+  while (const dirent* entry = readdir(dir)) {
+    const int tid = std::atoi(entry->d_name);
+    if (tid <= 0 || tid == self) continue;
+    std::ifstream status("/proc/self/task/" + std::string(entry->d_name) + "/status");
+    std::string line;
+    while (std::getline(status, line)) {
+      if (line.rfind("voluntary_ctxt_switches:", 0) == 0) sleeps[tid] = std::atol(line.c_str() + 24);
+    }
+  }
+  closedir(dir);
+  return sleeps;
+}
+
+bool Raised(const win32::detail::Wakeup& wakeup) {
+  pollfd watched{wakeup.fd(), POLLIN, 0};
+  return poll(&watched, 1, 0) == 1;
+}
+
+// The window thread sleeps between frames only when drawing wakes it: the
+// first mark after a frame that found nothing raises the wakeup, once, and
+// marks while the display follows the drawing cost no wake-up at all.
+TEST(WindowSurfaceWakeup, FirstDrawingAfterAnIdleFrameWakesTheDisplayOnce) {
+  win32::detail::Surface surface(100, 100, true);
+  auto wakeup = std::make_shared<win32::detail::Wakeup>();
+  ASSERT_GE(wakeup->fd(), 0);
+  surface.dirty()->wake(wakeup);
+  EXPECT_FALSE(surface.dirty()->pending());
+
+  surface.store(1, 1, 0xFF);
+  EXPECT_TRUE(Raised(*wakeup));
+  wakeup->clear();
+  surface.store(70, 70, 0xFF);
+  EXPECT_FALSE(Raised(*wakeup)) << "raised twice for one idle period";
+  EXPECT_EQ(surface.dirty()->take().size(), 2U);
+
+  // The display comes back at its next frame by itself.
+  EXPECT_TRUE(surface.dirty()->pending());
+  surface.fill_row(0, 100, 50, 0xFF);
+  EXPECT_FALSE(Raised(*wakeup));
+  EXPECT_EQ(surface.dirty()->take().size(), 1U);
+
+  // A frame with nothing new: the display may sleep, and drawing wakes it.
+  EXPECT_TRUE(surface.dirty()->take().empty());
+  EXPECT_FALSE(surface.dirty()->pending());
+  surface.store(99, 99, 0xFF);
+  EXPECT_TRUE(Raised(*wakeup));
+  EXPECT_EQ(surface.dirty()->take().size(), 1U);
+
+  // Drawing on a surface whose display has let go of the wakeup is harmless.
+  EXPECT_TRUE(surface.dirty()->take().empty());
+  wakeup.reset();
+  surface.store(5, 5, 0xFF);
+  EXPECT_EQ(surface.dirty()->take().size(), 1U);
 }
 
 class X11GraphWindow : public ::testing::Test {
@@ -140,6 +210,43 @@ TEST_F(X11GraphWindow, PictureGrowsOnScreenAsItIsDrawn) {
   EXPECT_EQ(Shown(10, 10), ColorValue(14));
   EXPECT_EQ(Shown(320, 40), ColorValue(9));
   EXPECT_EQ(Shown(107, 300), ColorValue(107 % 16));
+}
+
+// A window that nobody draws on or touches leaves its thread asleep (a
+// thread that looked for work at display rate would wake some 60 times a
+// second), and drawing, the close box and uncovering still reach it.
+TEST_F(X11GraphWindow, IdleWindowSleepsUntilDrawingOrTheUserWakesIt) {
+  // Threads that were there before are not counted: a sanitizer's own,
+  // which some start with the first thread the program makes.
+  std::thread([] {}).join();
+  const std::map<int, long> earlier_threads = SleepsOfOtherThreads();
+  Open(k640x480);
+  graph::PutPixel(5, 5, 12);
+  ASSERT_TRUE(Eventually([&] { return Shown(5, 5) == ColorValue(12); }));
+  std::this_thread::sleep_for(std::chrono::milliseconds(100));  // the last frame's present settles
+
+  const std::map<int, long> before = SleepsOfOtherThreads();
+  std::this_thread::sleep_for(std::chrono::seconds(1));
+  const std::map<int, long> after = SleepsOfOtherThreads();
+  int window_threads = 0;
+  for (const auto& [tid, count] : after) {
+    const auto earlier = before.find(tid);
+    if (earlier == before.end() || earlier_threads.count(tid) != 0) continue;
+    ++window_threads;
+    EXPECT_LT(count - earlier->second, 5) << "thread " << tid << " woke while the window was idle";
+  }
+  EXPECT_GE(window_threads, 1);
+
+  // Each of these reaches a thread that has gone back to sleep.
+  graph::PutPixel(600, 400, 14);
+  EXPECT_TRUE(Eventually([&] { return Shown(600, 400) == ColorValue(14); }));
+  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  client_->expose(window_);
+  EXPECT_TRUE(Eventually([&] { return ShowsFramebuffer(640, 480); }));
+  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  const win32::HWND window = graph::MainWindow;
+  client_->send_delete(window_);
+  EXPECT_TRUE(Eventually([&] { return !win32::IsWindow(window); }));
 }
 
 // Uncovering repaints from the backing bitmap: a pixel drawn only there
@@ -275,6 +382,7 @@ TEST_F(X11GraphWindow, KeysAndButtonsBecomeWindowMessages) {
 TEST_F(X11GraphWindow, HundredOpenCloseCyclesLeaveNothingBehind) {
   Open(k640x480);
   graph::CloseGraph();
+  std::this_thread::sleep_for(std::chrono::milliseconds(200));  // the window thread ends
   const int descriptors = OpenDescriptors();
   for (int cycle = 0; cycle < 100; ++cycle) {
     std::int16_t driver = k640x480.driver;
@@ -284,7 +392,8 @@ TEST_F(X11GraphWindow, HundredOpenCloseCyclesLeaveNothingBehind) {
     graph::PutPixel(static_cast<std::int16_t>(cycle), 0, 15);
     graph::CloseGraph();
   }
-  EXPECT_EQ(OpenDescriptors(), descriptors);
+  // A window thread lets go of its queue as it ends, just after CloseGraph.
+  EXPECT_TRUE(Eventually([&] { return OpenDescriptors() == descriptors; })) << OpenDescriptors() << " descriptors";
   EXPECT_TRUE(Eventually([&] { return !client_->exists(window_); }));
   EXPECT_EQ(client_->wait_for_window(kClassName, std::chrono::milliseconds(100)), 0U);
 }

@@ -14,11 +14,20 @@ struct DisplayBackend {
   // Gives a new window its place on the display; false when it cannot.
   bool (*open_window)(Window& window);
   void (*close_window)(Window& window);
-  // Shows what changed in the window's framebuffer. Called on the window's
-  // thread while it waits for messages, every `present_interval_ms`; null
-  // for a display with nothing to show.
+  // Shows what changed in the window's framebuffer and turns the display's
+  // events into messages. Called on the window's thread while it waits for
+  // messages: when the display has news for the window, and at most every
+  // `present_interval_ms` while the program draws. Null for a display with
+  // nothing to show (which needs none of the calls below).
   void (*present)(Window& window);
   unsigned present_interval_ms;
+  // For the window's thread before it sleeps: sends what the display's
+  // connection holds back and says whether news has already arrived, which
+  // `present` should take at once.
+  bool (*news_waiting)(Window& window);
+  // The file descriptor that becomes readable when the display has news for
+  // the window; -1 for none.
+  int (*news_fd)(Window& window);
 };
 
 // The backend chosen from GRAPH_DISPLAY at the first call; null when none

@@ -12,7 +12,7 @@ bool open_headless_window(Window&) { return true; }
 void close_headless_window(Window&) {}
 
 constexpr DisplayBackend kHeadless{
-    "headless", headless_metric, open_headless_window, close_headless_window, nullptr, 0,
+    "headless", headless_metric, open_headless_window, close_headless_window, nullptr, 0, nullptr, nullptr,
 };
 
 }  // namespace

@@ -1,9 +1,51 @@
 #include "gdi/surface.h"
 
+#include <linux/membarrier.h>
+#include <sys/eventfd.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cassert>
+#include <cstdint>
 
 namespace win32::detail {
+
+namespace {
+
+// Whether the process may use expedited memory barriers; asked once.
+bool barrier_registered() {
+  static const bool registered = syscall(SYS_membarrier, MEMBARRIER_CMD_REGISTER_PRIVATE_EXPEDITED, 0, 0) == 0;
+  return registered;
+}
+
+// A full memory barrier on every thread of the process that runs now, the
+// caller included: after it, each store another thread made before its own
+// later loads is visible here. This pairs with the compiler-only fence in
+// DirtyTiles::note_pending. Without it (an old kernel) the display does not
+// sleep, see DirtyTiles::wakes_reliably.
+void process_wide_barrier() {
+  if (barrier_registered()) (void)syscall(SYS_membarrier, MEMBARRIER_CMD_PRIVATE_EXPEDITED, 0, 0);
+}
+
+}  // namespace
+
+Wakeup::Wakeup() : fd_(eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)) {}
+
+Wakeup::~Wakeup() {
+  if (fd_ >= 0) (void)close(fd_);
+}
+
+void Wakeup::raise() {
+  const std::uint64_t one = 1;
+  // A full counter (EAGAIN) is still readable, which is all a raise needs.
+  if (fd_ >= 0) (void)!write(fd_, &one, sizeof one);
+}
+
+void Wakeup::clear() {
+  std::uint64_t count = 0;
+  if (fd_ >= 0) (void)!read(fd_, &count, sizeof count);
+}
 
 DirtyTiles::DirtyTiles(int width, int height)
     : width_(width),
@@ -21,12 +63,38 @@ void DirtyTiles::mark(const RECT& area) {
       tiles_[static_cast<std::size_t>(row * columns_ + column)].store(1, std::memory_order_release);
     }
   }
-  any_.store(1, std::memory_order_release);
+  note_pending();
 }
+
+void DirtyTiles::raise_pending() {
+  if (state_.exchange(TakerState::marked, std::memory_order_acq_rel) != TakerState::idle) return;
+  if (const std::shared_ptr<Wakeup> wakeup = wakeup_.lock()) wakeup->raise();
+}
+
+bool DirtyTiles::wakes_reliably() { return barrier_registered(); }
 
 std::vector<RECT> DirtyTiles::take() {
   std::vector<RECT> areas;
-  if (!any_.exchange(0, std::memory_order_acq_rel)) return areas;
+  if (state_.load(std::memory_order_acquire) == TakerState::idle) return areas;
+  // From here marks leave the state alone, since the taker comes back at
+  // its next frame. A mark whose tile store the scan misses read the state
+  // after the barrier, so it saw `followed`, and its tile waits for that
+  // next take.
+  state_.store(TakerState::followed, std::memory_order_seq_cst);
+  process_wide_barrier();
+  collect(areas);
+  if (!areas.empty()) return areas;
+  // Nothing drawn for a whole frame: the next mark raises the wakeup again.
+  // Marks between the scan and this saw `followed`: one more scan finds
+  // them, and any later mark sees `idle`.
+  TakerState followed = TakerState::followed;
+  if (!state_.compare_exchange_strong(followed, TakerState::idle, std::memory_order_seq_cst)) return areas;
+  process_wide_barrier();
+  collect(areas);
+  return areas;
+}
+
+void DirtyTiles::collect(std::vector<RECT>& areas) {
   constexpr int kTile = 1 << kTileShift;
   for (int row = 0; row < rows_; ++row) {
     int run_start = -1;
@@ -41,7 +109,6 @@ std::vector<RECT> DirtyTiles::take() {
       }
     }
   }
-  return areas;
 }
 
 Surface::Surface(int width, int height, bool tracked)

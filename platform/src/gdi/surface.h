@@ -15,9 +15,32 @@
 
 namespace win32::detail {
 
+// Wakes a thread that sleeps in poll(): an eventfd, readable from the first
+// `raise` until `clear`. `fd()` is -1 when the system had none to give.
+class Wakeup {
+ public:
+  Wakeup();
+  ~Wakeup();
+  Wakeup(const Wakeup&) = delete;
+  Wakeup& operator=(const Wakeup&) = delete;
+
+  [[nodiscard]] int fd() const { return fd_; }
+  void raise();
+  void clear();
+
+ private:
+  int fd_;
+};
+
 // Which parts of a window's surface changed since the display last took
-// them. Drawing marks with release stores, so whoever takes a mark with an
-// acquiring exchange then sees the pixels written before it.
+// them. Drawing marks a tile with a release store, so whoever takes the mark
+// with an acquiring exchange then sees the pixels written before it.
+//
+// While the display follows the drawing (it takes again at its next frame)
+// marks do no more than that. Once a take finds nothing, the display may
+// sleep: the next mark raises the wakeup it gave. Each mark only reads the
+// state; the taker makes up for the missing fence with a process-wide
+// barrier (see `take`), paid once per take instead of once per pixel.
 class DirtyTiles {
  public:
   static constexpr int kTileShift = 5;  // tiles of 32 x 32 pixels
@@ -26,7 +49,7 @@ class DirtyTiles {
 
   void mark(int x, int y) {
     tiles_[static_cast<std::size_t>((y >> kTileShift) * columns_ + (x >> kTileShift))].store(1, std::memory_order_release);
-    any_.store(1, std::memory_order_release);
+    note_pending();
   }
   // Marks every tile that the rectangle (right and bottom exclusive, already
   // inside the surface) touches.
@@ -35,14 +58,42 @@ class DirtyTiles {
   // The changed areas since the last call, as rectangles inside the surface
   // (whole tiles, merged along rows), and clears the marks.
   std::vector<RECT> take();
+  // Whether the display should take again at its next frame: something was
+  // marked, or the last take found drawing that may go on. When false,
+  // the next mark raises the wakeup.
+  [[nodiscard]] bool pending() const { return state_.load(std::memory_order_acquire) != TakerState::idle; }
+
+  // From now on the first mark after a take that found nothing raises
+  // `wakeup`, for as long as its owner keeps it. Called before the surface is shared with a
+  // drawing thread.
+  void wake(std::weak_ptr<Wakeup> wakeup) { wakeup_ = std::move(wakeup); }
+  // Whether a thread may sleep until `wakeup` without missing a mark: false
+  // where the system lacks the process-wide barrier that `take` needs.
+  [[nodiscard]] static bool wakes_reliably();
 
  private:
+  void note_pending() {
+    // Keeps the compiler from moving the tile's store below this load; the
+    // processor's reordering is undone by the taker's barrier.
+    std::atomic_signal_fence(std::memory_order_seq_cst);
+    if (state_.load(std::memory_order_relaxed) == TakerState::idle) raise_pending();
+  }
+  void raise_pending();
+  void collect(std::vector<RECT>& areas);
+
+  enum class TakerState : std::uint8_t {
+    idle,      // the taker may sleep
+    marked,    // marked since the taker slept
+    followed,  // the taker comes back by itself
+  };
+
   int width_;
   int height_;
   int columns_;
   int rows_;
   std::unique_ptr<std::atomic<std::uint8_t>[]> tiles_;
-  std::atomic<std::uint8_t> any_{0};
+  std::atomic<TakerState> state_{TakerState::idle};
+  std::weak_ptr<Wakeup> wakeup_;
 };
 
 class Surface {

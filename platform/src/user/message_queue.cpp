@@ -1,5 +1,7 @@
 // Per-thread message queues: posting, retrieving (with WM_PAINT produced for
 // windows that need painting), translating and dispatching.
+#include <poll.h>
+
 #include <algorithm>
 #include <chrono>
 
@@ -94,6 +96,34 @@ std::vector<std::shared_ptr<Window>> windows_of(MessageQueue& queue) {
   return windows;
 }
 
+using Clock = std::chrono::steady_clock;
+
+// When the thread may present its windows again while the program draws.
+thread_local Clock::time_point next_frame_of_this_thread;
+
+// Sleeps until the queue is woken, a window's display has news, or, while
+// drawing waits to be shown, the next frame is due.
+void sleep_until_news(MessageQueue& queue, const DisplayBackend& backend, Clock::time_point next_frame) {
+  std::vector<pollfd> watched{pollfd{queue.wake.wakeup()->fd(), POLLIN, 0}};
+  bool news = false;
+  bool drawn = false;
+  for (const auto& window : windows_of(queue)) {
+    news = news || backend.news_waiting(*window);
+    drawn = drawn || window->framebuffer->dirty()->pending();
+    if (const int fd = backend.news_fd(*window); fd >= 0) watched.push_back(pollfd{fd, POLLIN, 0});
+  }
+  int timeout_ms = -1;
+  if (news) {
+    timeout_ms = 0;
+  } else if (drawn) {
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(next_frame - Clock::now()).count();
+    timeout_ms = static_cast<int>(std::max<decltype(left)>(left, 0));
+  }
+  // EINTR and the rest end the sleep early, which costs one more round.
+  (void)poll(watched.data(), watched.size(), timeout_ms);
+  queue.wake.end_polling();
+}
+
 bool valid_filter(HWND filter) {
   return !filter || filter == kThreadMessagesOnly || find_window(filter) != nullptr;
 }
@@ -115,6 +145,10 @@ BOOL GetMessageA(MSG* message, HWND window, UINT filterMin, UINT filterMax) {
   auto queue = detail::current_queue();
   const detail::DisplayBackend* backend = detail::display_backend();
   const bool presents = backend && backend->present && backend->present_interval_ms > 0;
+  // Without the means to sleep until the next event, the display is shown
+  // at display rate whether or not anything changed.
+  const bool sleeps = presents && queue->wake.wakeup()->fd() >= 0 && detail::DirtyTiles::wakes_reliably();
+  detail::Clock::time_point& next_frame = detail::next_frame_of_this_thread;
   for (;;) {
     {
       std::unique_lock guard(queue->lock);
@@ -127,10 +161,16 @@ BOOL GetMessageA(MSG* message, HWND window, UINT filterMin, UINT filterMax) {
         queue->wake.wait(guard);
         continue;
       }
-      queue->wake.wait_for(guard, std::chrono::milliseconds(backend->present_interval_ms));
+      if (sleeps) {
+        queue->wake.begin_polling();
+      } else {
+        queue->wake.wait_for(guard, std::chrono::milliseconds(backend->present_interval_ms));
+      }
     }
+    if (sleeps) detail::sleep_until_news(*queue, *backend, next_frame);
     // While the thread waits, the display shows what has been drawn.
     for (const auto& shown : detail::windows_of(*queue)) backend->present(*shown);
+    next_frame = detail::Clock::now() + std::chrono::milliseconds(backend->present_interval_ms);
   }
 }
 

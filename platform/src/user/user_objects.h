@@ -2,6 +2,7 @@
 // the per-thread message queues, and the process-wide state that holds them.
 #pragma once
 
+#include <atomic>
 #include <condition_variable>
 #include <deque>
 #include <memory>
@@ -30,13 +31,48 @@ class WindowClass {
 
 class Window;
 
+// What wakes a thread waiting for messages: a condition variable, or, while
+// the thread sleeps in poll() beside the display's connections, the queue's
+// wakeup, which also hears the drawing on the thread's windows.
+class QueueWake {
+ public:
+  void notify_all() {
+    condition_.notify_all();
+    if (polling_.load(std::memory_order_acquire)) wakeup_->raise();
+  }
+  void wait(std::unique_lock<std::mutex>& lock) { condition_.wait(lock); }
+  template <class Duration>
+  void wait_for(std::unique_lock<std::mutex>& lock, Duration duration) {
+    condition_.wait_for(lock, duration);
+  }
+  // The waiting thread says it is about to poll (with the queue's lock held,
+  // so that whoever changes the queue afterwards raises the wakeup) and that
+  // it is awake again.
+  void begin_polling() { polling_.store(true, std::memory_order_release); }
+  void end_polling() {
+    polling_.store(false, std::memory_order_relaxed);
+    wakeup_->clear();
+  }
+  // Made at the first call, which only the queue's own thread makes (so a
+  // thread that never sleeps beside a display holds no descriptor for it).
+  [[nodiscard]] const std::shared_ptr<Wakeup>& wakeup() {
+    if (!wakeup_) wakeup_ = std::make_shared<Wakeup>();
+    return wakeup_;
+  }
+
+ private:
+  std::condition_variable condition_;
+  std::shared_ptr<Wakeup> wakeup_;
+  std::atomic<bool> polling_{false};
+};
+
 // One thread's message queue. Its lock guards the posted messages, the quit
 // request and the painting state of the thread's windows; it is never held
 // while a window procedure runs.
 class MessageQueue {
  public:
   std::mutex lock;
-  std::condition_variable wake;
+  QueueWake wake;
   std::deque<MSG> posted;
   bool quit_pending = false;
   int quit_code = 0;

@@ -175,6 +175,7 @@ BOOL ShowWindow(HWND handle, int command) {
       default: break;
     }
   }
+  window->queue->wake.notify_all();  // the display follows the new state
   if (command == SW_HIDE) {
     if (was_visible && window->owner == std::this_thread::get_id()) window->send(WM_SHOWWINDOW, FALSE, 0);
   } else if (!was_visible && window->owner == std::this_thread::get_id()) {

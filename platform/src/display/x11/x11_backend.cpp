@@ -32,6 +32,8 @@ int x11_metric(int index) { return metric_value(x11_display.metrics, index); }
 bool open_x11_window(Window& window) {
   std::unique_ptr<X11Window> native = X11Window::open(window);
   if (!native) return false;
+  // The window's thread sleeps until a message, an X event or drawing.
+  window.framebuffer->dirty()->wake(window.queue->wake.wakeup());
   window.native = native.release();
   return true;
 }
@@ -45,8 +47,15 @@ void present_x11_window(Window& window) {
   if (window.native) static_cast<X11Window*>(window.native)->present(window);
 }
 
+bool x11_news_waiting(Window& window) {
+  return window.native && static_cast<X11Window*>(window.native)->news_waiting();
+}
+
+int x11_news_fd(Window& window) { return window.native ? static_cast<X11Window*>(window.native)->news_fd() : -1; }
+
 constexpr DisplayBackend kX11{
     "x11", x11_metric, open_x11_window, close_x11_window, present_x11_window, kPresentIntervalMs,
+    x11_news_waiting, x11_news_fd,
 };
 
 }  // namespace

@@ -149,6 +149,12 @@ void X11Window::present(Window& window) {
   if (viewable_) image_->put(xwindow_, gc_, *window.framebuffer, areas);
 }
 
+bool X11Window::news_waiting() {
+  // XPending sends the buffered requests and reads what the socket holds.
+  if (!lost_ && XPending(display_) > 0) return true;
+  return lost_ && !close_posted_;
+}
+
 void X11Window::follow_state(Window& window) {
   bool visible;
   bool minimized;

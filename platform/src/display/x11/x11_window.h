@@ -24,6 +24,11 @@ class X11Window {
   X11Window& operator=(const X11Window&) = delete;
 
   void present(Window& window);
+  // Sends the requests Xlib holds back; true when events have already come
+  // (or the loss of the server is yet to be told), so `present` is due now.
+  [[nodiscard]] bool news_waiting();
+  // The connection's socket, to sleep on; -1 once the server has gone.
+  [[nodiscard]] int news_fd() const { return lost_ ? -1 : ConnectionNumber(display_); }
 
  private:
   X11Window(Display* display, bool double_clicks) : display_(display), input_(double_clicks) {}
