@@ -15,41 +15,28 @@
 #include <string>
 #include <vector>
 
+#include "png_picture.h"
+
 namespace {
 
-struct Picture {
-  int Width = 0;
-  int Height = 0;
-  std::vector<png_byte> Rgb;
-};
-
-bool ReadPicture(const std::string& path, Picture& picture) {
-  png_image image{};
-  image.version = PNG_IMAGE_VERSION;
-  if (png_image_begin_read_from_file(&image, path.c_str()) == 0) return false;
-  image.format = PNG_FORMAT_RGB;
-  picture.Width = static_cast<int>(image.width);
-  picture.Height = static_cast<int>(image.height);
-  picture.Rgb.resize(PNG_IMAGE_SIZE(image));
-  return png_image_finish_read(&image, nullptr, picture.Rgb.data(), 0, nullptr) != 0;
-}
+using Picture = test_support::PngPicture;
 
 // Differing pixels in white, equal ones dimmed, for a look by eye.
 void WriteDifference(const Picture& got, const Picture& golden, const std::string& path) {
   Picture difference = got;
-  for (std::size_t i = 0; i + 2 < difference.Rgb.size(); i += 3) {
-    const bool same = got.Rgb[i] == golden.Rgb[i] && got.Rgb[i + 1] == golden.Rgb[i + 1] &&
-                      got.Rgb[i + 2] == golden.Rgb[i + 2];
+  for (std::size_t i = 0; i + 2 < difference.rgb.size(); i += 3) {
+    const bool same = got.rgb[i] == golden.rgb[i] && got.rgb[i + 1] == golden.rgb[i + 1] &&
+                      got.rgb[i + 2] == golden.rgb[i + 2];
     for (std::size_t c = 0; c < 3; ++c) {
-      difference.Rgb[i + c] = same ? static_cast<png_byte>(got.Rgb[i + c] / 4) : png_byte{255};
+      difference.rgb[i + c] = same ? static_cast<png_byte>(got.rgb[i + c] / 4) : png_byte{255};
     }
   }
   png_image image{};
   image.version = PNG_IMAGE_VERSION;
-  image.width = static_cast<png_uint_32>(difference.Width);
-  image.height = static_cast<png_uint_32>(difference.Height);
+  image.width = static_cast<png_uint_32>(difference.width);
+  image.height = static_cast<png_uint_32>(difference.height);
   image.format = PNG_FORMAT_RGB;
-  (void)png_image_write_to_file(&image, path.c_str(), 0, difference.Rgb.data(), 0, nullptr);
+  (void)png_image_write_to_file(&image, path.c_str(), 0, difference.rgb.data(), 0, nullptr);
 }
 
 TEST(Gallery, MatchesItsGoldenPicturePixelForPixel) {
@@ -60,21 +47,21 @@ TEST(Gallery, MatchesItsGoldenPicturePixelForPixel) {
 
   Picture got;
   Picture golden;
-  ASSERT_TRUE(ReadPicture(snapshot, got)) << snapshot;
-  ASSERT_TRUE(ReadPicture(GALLERY_GOLDEN, golden)) << GALLERY_GOLDEN;
-  ASSERT_EQ(got.Width, golden.Width);
-  ASSERT_EQ(got.Height, golden.Height);
+  ASSERT_TRUE(test_support::ReadPng(snapshot, &got)) << snapshot;
+  ASSERT_TRUE(test_support::ReadPng(GALLERY_GOLDEN, &golden)) << GALLERY_GOLDEN;
+  ASSERT_EQ(got.width, golden.width);
+  ASSERT_EQ(got.height, golden.height);
 
   std::size_t differing = 0;
   std::string first;
-  for (std::size_t i = 0; i + 2 < got.Rgb.size(); i += 3) {
-    if (got.Rgb[i] == golden.Rgb[i] && got.Rgb[i + 1] == golden.Rgb[i + 1] && got.Rgb[i + 2] == golden.Rgb[i + 2]) {
+  for (std::size_t i = 0; i + 2 < got.rgb.size(); i += 3) {
+    if (got.rgb[i] == golden.rgb[i] && got.rgb[i + 1] == golden.rgb[i + 1] && got.rgb[i + 2] == golden.rgb[i + 2]) {
       continue;
     }
     if (differing++ == 0) {
       const std::size_t pixel = i / 3;
-      first = std::to_string(pixel % static_cast<std::size_t>(got.Width)) + "," +
-              std::to_string(pixel / static_cast<std::size_t>(got.Width));
+      first = std::to_string(pixel % static_cast<std::size_t>(got.width)) + "," +
+              std::to_string(pixel / static_cast<std::size_t>(got.width));
     }
   }
   if (differing != 0) {

@@ -1,12 +1,10 @@
-// The headless display: choosing it, snapshots read back with libpng, a
+// The headless display: choosing it, snapshots read back as PNG, a
 // window served by its own thread, and the framebuffer's dirty marks.
 #include <gtest/gtest.h>
-#include <png.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cstdio>
-#include <cstring>
 #include <string>
 
 #include "display/snapshot.h"
@@ -15,6 +13,7 @@
 #include "platform/gdi.h"
 #include "platform/kernel.h"
 #include "platform/user.h"
+#include "png_picture.h"
 #include "user_test_support.h"
 
 namespace {
@@ -23,28 +22,8 @@ using namespace win32;
 using user_test::OpenWindow;
 using user_test::Recorder;
 
-struct Png {
-  int width = 0;
-  int height = 0;
-  std::vector<png_byte> rgb;
-};
-
-bool ReadPng(const std::string& path, Png* png) {
-  png_image image;
-  std::memset(&image, 0, sizeof image);
-  image.version = PNG_IMAGE_VERSION;
-  if (!png_image_begin_read_from_file(&image, path.c_str())) return false;
-  image.format = PNG_FORMAT_RGB;
-  png->width = static_cast<int>(image.width);
-  png->height = static_cast<int>(image.height);
-  png->rgb.resize(PNG_IMAGE_SIZE(image));
-  return png_image_finish_read(&image, nullptr, png->rgb.data(), 0, nullptr) != 0;
-}
-
-COLORREF PngPixel(const Png& png, int x, int y) {
-  const std::size_t at = 3 * static_cast<std::size_t>(y * png.width + x);
-  return RGB(png.rgb[at], png.rgb[at + 1], png.rgb[at + 2]);
-}
+using Png = test_support::PngPicture;
+using test_support::ReadPng;
 
 std::string TempPng(const char* name) {
   return ::testing::TempDir() + "display_" + name + "_" + std::to_string(getpid()) + ".png";
@@ -93,11 +72,11 @@ TEST_F(DisplayHeadless, SnapshotHoldsExactlyTheDrawnPixelsWhenTheWindowIsDestroy
   EXPECT_EQ(png.height, 5);
   int coloured = 0;
   for (int y = 0; y < 5; ++y)
-    for (int x = 0; x < 7; ++x) coloured += PngPixel(png, x, y) != 0;
+    for (int x = 0; x < 7; ++x) coloured += png.ColourValue(x, y) != 0;
   EXPECT_EQ(coloured, 3);
-  EXPECT_EQ(PngPixel(png, 0, 0), RGB(0, 0, 168));
-  EXPECT_EQ(PngPixel(png, 6, 4), RGB(252, 252, 252));
-  EXPECT_EQ(PngPixel(png, 3, 2), RGB(168, 0, 0));
+  EXPECT_EQ(png.ColourValue(0, 0), RGB(0, 0, 168));
+  EXPECT_EQ(png.ColourValue(6, 4), RGB(252, 252, 252));
+  EXPECT_EQ(png.ColourValue(3, 2), RGB(168, 0, 0));
   std::remove(path.c_str());
 }
 
@@ -118,8 +97,8 @@ TEST_F(DisplayHeadless, SnapshotOfAWindowStillOpenWhenTheProcessEnds) {
     Png png;
     ASSERT_TRUE(ReadPng(path, &png)) << path;
     EXPECT_EQ(png.width, 3);
-    EXPECT_EQ(PngPixel(png, 2, 1), RGB(84, 252, 84));
-    EXPECT_EQ(PngPixel(png, 0, 0), 0u);
+    EXPECT_EQ(png.ColourValue(2, 1), RGB(84, 252, 84));
+    EXPECT_EQ(png.ColourValue(0, 0), 0u);
     std::remove(path.c_str());
   }
 }
@@ -195,9 +174,9 @@ TEST_F(DisplayHeadless, AFramePatternSavesEachFrameAndTheLastPicture) {
     Png png;
     ASSERT_TRUE(ReadPng(frame(number), &png));
     EXPECT_EQ(png.width, 4);
-    EXPECT_EQ(PngPixel(png, 1, 1), expected[number][0]);
-    EXPECT_EQ(PngPixel(png, 3, 2), expected[number][1]);
-    EXPECT_EQ(PngPixel(png, 0, 0), expected[number][2]);
+    EXPECT_EQ(png.ColourValue(1, 1), expected[number][0]);
+    EXPECT_EQ(png.ColourValue(3, 2), expected[number][1]);
+    EXPECT_EQ(png.ColourValue(0, 0), expected[number][2]);
     std::remove(frame(number).c_str());
   }
   EXPECT_NE(access(frame(3).c_str(), F_OK), 0);

@@ -4,17 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
-#include <png.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <memory>
 #include <sstream>
 
+#include "png_picture.h"
 #include "x11_test_support.h"
 
 extern char** environ;
@@ -103,25 +102,13 @@ class Program {
 struct Picture {
   int width = 0;
   int height = 0;
-  std::vector<std::uint32_t> pixels;  // 0x00BBGGRR
+  std::vector<std::uint32_t> pixels;  // colour values 0x00BBGGRR
 };
 
 Picture ReadPng(const std::string& path) {
-  Picture picture;
-  png_image image;
-  std::memset(&image, 0, sizeof image);
-  image.version = PNG_IMAGE_VERSION;
-  if (!png_image_begin_read_from_file(&image, path.c_str())) return picture;
-  image.format = PNG_FORMAT_RGB;
-  std::vector<png_byte> rgb(PNG_IMAGE_SIZE(image));
-  if (!png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr)) return picture;
-  picture.width = static_cast<int>(image.width);
-  picture.height = static_cast<int>(image.height);
-  for (std::size_t i = 0; i + 2 < rgb.size(); i += 3) {
-    picture.pixels.push_back(std::uint32_t{rgb[i]} | (std::uint32_t{rgb[i + 1]} << 8) |
-                             (std::uint32_t{rgb[i + 2]} << 16));
-  }
-  return picture;
+  test_support::PngPicture png;
+  if (!test_support::ReadPng(path, &png)) return {};
+  return Picture{png.width, png.height, png.ColourValues()};
 }
 
 struct NoDisplayCase {
