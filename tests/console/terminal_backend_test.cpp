@@ -17,6 +17,7 @@
 #include "kernel/handle_table.h"
 #include "platform/console.h"
 #include "platform/kernel.h"
+#include "terminal_screen.h"
 
 namespace win32::detail {
 namespace {
@@ -125,6 +126,49 @@ TEST_F(TerminalConsole, ScrollingTheWholeBufferUsesTheTerminalsScrollingRegion) 
   ASSERT_TRUE(ScrollConsoleScreenBufferA(screen_, &all, &all, {0, -1}, &fill));
   const std::string blankRow = "\x1b[0;30;42m" + std::string(10, ' ');
   EXPECT_EQ(Drain(), "\x1b[1;5r\x1b[5;1H\n\x1b[r\x1b[5;1H" + blankRow + "\x1b[5;1H");
+}
+
+// Whole rows moved up or down inside their own rows are replayed with the
+// terminal's scrolling region; every other scroll is repainted. Either way
+// the terminal must end up showing exactly the cells.
+TEST_F(TerminalConsole, AfterAnyScrollTheTerminalShowsTheCells) {
+  struct Scroll {
+    SMALL_RECT source;
+    SMALL_RECT clip;
+    COORD destination;
+  };
+  const Scroll scrolls[] = {
+      {{0, 1, 9, 4}, {0, 1, 9, 4}, {0, 2}},   // down inside the rows
+      {{0, 1, 9, 4}, {0, 1, 9, 4}, {0, -1}},  // up inside the rows
+      {{0, 1, 9, 3}, {0, 0, 9, 5}, {0, 2}},   // down, landing below the source
+      {{0, 2, 9, 4}, {0, 0, 9, 5}, {0, 0}},   // up, landing above the source
+      {{0, 0, 9, 5}, {0, 0, 9, 5}, {0, 9}},   // down past the whole screen
+      {{2, 1, 6, 4}, {2, 1, 6, 4}, {2, 2}},   // a narrow block
+  };
+  Open(10, 6, "\x1b[6;1R");
+  console::testing_support::TerminalScreen terminal(10, 6);
+  CHAR_INFO cells[60];
+  for (int i = 0; i < 60; ++i) {
+    cells[i].Char.AsciiChar = static_cast<CHAR>('A' + i / 10);
+    cells[i].Attributes = 0x07;
+  }
+  CHAR_INFO fill{};
+  fill.Char.AsciiChar = '.';
+  fill.Attributes = 0x07;
+  for (const Scroll& scroll : scrolls) {
+    SMALL_RECT all{0, 0, 9, 5};
+    ASSERT_TRUE(WriteConsoleOutputA(screen_, cells, {10, 6}, {0, 0}, &all));
+    ASSERT_TRUE(ScrollConsoleScreenBufferA(screen_, &scroll.source, &scroll.clip, scroll.destination, &fill));
+    terminal.Feed(Drain());
+    CHAR_INFO now[60];
+    ASSERT_TRUE(ReadConsoleOutputA(screen_, now, {10, 6}, {0, 0}, &all));
+    for (int y = 0; y < 6; ++y) {
+      std::string row;
+      for (int x = 0; x < 10; ++x) row += now[y * 10 + x].Char.AsciiChar;
+      EXPECT_EQ(terminal.Row(y), row)
+          << "row " << y << " after moving to " << scroll.destination.X << "," << scroll.destination.Y;
+    }
+  }
 }
 
 TEST_F(TerminalConsole, ALoneEscArrivesAfterTheEscapeDelayAndWakesTheWait) {

@@ -58,18 +58,23 @@ bool ScreenBuffer::set_cursor(COORD position) {
   return true;
 }
 
-void ScreenBuffer::scroll(const CellRect& source, const std::optional<CellRect>& clip, COORD destination,
-                          const CHAR_INFO& fill) {
-  std::lock_guard guard(lock_);
-  const ScrollEffect effect = cells_.scroll(source, clip, destination, fill);
+// The terminal replays a scroll of whole rows itself and is sent only the
+// rows it brought in; any other scroll is repainted cell by cell.
+void ScreenBuffer::show_scroll(const ScrollEffect& effect) {
   if (!terminal_) return;
   if (effect.regionScroll) {
     const auto& r = *effect.regionScroll;
-    terminal_->scroll_up(r.top, r.bottom, r.rows);
-    repaint({0, r.bottom - r.rows + 1, cells_.width() - 1, r.bottom});
+    terminal_->scroll(r.top, r.bottom, r.rows);
+    repaint(r.uncovered(cells_.width()));
   } else {
     for (const CellRect& area : effect.changed) repaint(area);
   }
+}
+
+void ScreenBuffer::scroll(const CellRect& source, const std::optional<CellRect>& clip, COORD destination,
+                          const CHAR_INFO& fill) {
+  std::lock_guard guard(lock_);
+  show_scroll(cells_.scroll(source, clip, destination, fill));
   show_cursor();
 }
 
@@ -108,11 +113,7 @@ void ScreenBuffer::write_text_char(unsigned char c) {
     CHAR_INFO blank{};
     blank.Char.AsciiChar = ' ';
     blank.Attributes = attributes_;
-    const ScrollEffect effect = cells_.scroll(cells_.bounds(), std::nullopt, COORD{0, -1}, blank);
-    if (terminal_ && effect.regionScroll) {
-      terminal_->scroll_up(0, height - 1, 1);
-      repaint({0, height - 1, width - 1, height - 1});
-    }
+    show_scroll(cells_.scroll(cells_.bounds(), std::nullopt, COORD{0, -1}, blank));
     cursor_.Y = static_cast<SHORT>(height - 1);
   }
 }

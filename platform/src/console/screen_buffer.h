@@ -30,6 +30,7 @@ class ScreenBuffer final : public FileObject {
 
  private:
   void repaint(const CellRect& area);
+  void show_scroll(const ScrollEffect& effect);
   void show_cursor();
   void write_text_char(unsigned char c);
 

@@ -95,15 +95,23 @@ ScrollEffect ScreenCells::scroll(const CellRect& sourceRect, const std::optional
   }
   effect.changed = {uncovered, landed};
 
-  // Full-width rows moving straight up inside a clip that starts where the
-  // source starts and reaches below it: a terminal's scrolling region does exactly this.
+  // Full-width rows moving straight up or down inside a clip whose edge
+  // ahead of the move is the source's own, so that what passes that edge is
+  // lost: a terminal's scrolling region does exactly this.
   const bool fullWidth = source.left == 0 && source.right == width_ - 1 && clip.left == 0 &&
                          clip.right == width_ - 1 && dx == 0;
-  if (fullWidth && dy < 0 && clip.top == source.top && source.bottom <= clip.bottom) {
-    effect.regionScroll =
-        ScrollEffect::RegionScroll{source.top, source.bottom, std::min(-dy, source.bottom - source.top + 1)};
+  const bool up = dy < 0 && clip.top == source.top && source.bottom <= clip.bottom;
+  const bool down = dy > 0 && clip.bottom == source.bottom && source.top >= clip.top;
+  if (fullWidth && (up || down)) {
+    const int rows = source.bottom - source.top + 1;
+    effect.regionScroll = ScrollEffect::RegionScroll{source.top, source.bottom, std::clamp(-dy, -rows, rows)};
   }
   return effect;
+}
+
+CellRect ScrollEffect::RegionScroll::uncovered(int width) const {
+  if (rows > 0) return {0, bottom - rows + 1, width - 1, bottom};
+  return {0, top, width - 1, top - rows - 1};
 }
 
 }  // namespace win32::detail

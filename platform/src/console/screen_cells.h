@@ -26,14 +26,17 @@ struct CellRect {
 [[nodiscard]] CellRect intersect(const CellRect& a, const CellRect& b);
 
 // What a scroll did, in terms a terminal can replay: when `regionScroll`
-// is set, rows [top, bottom] of the full width moved up by `rows` and the
-// uncovered rows at the bottom were filled; `changed` holds every cell that
-// may differ afterwards in any case.
+// is set, rows [top, bottom] of the full width moved up by `rows` (down by
+// -`rows` when negative), the rows pushed past the region's edge were lost
+// and the rows uncovered at the other edge were filled; `changed` holds
+// every cell that may differ afterwards in any case.
 struct ScrollEffect {
   struct RegionScroll {
     int top;
     int bottom;
     int rows;
+    // The rows the move uncovered, full width.
+    [[nodiscard]] CellRect uncovered(int width) const;
   };
   std::optional<RegionScroll> regionScroll;
   std::vector<CellRect> changed;

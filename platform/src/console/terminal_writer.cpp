@@ -91,11 +91,16 @@ void TerminalWriter::put_cell(int x, int y, const CHAR_INFO& cell) {
   }
 }
 
-void TerminalWriter::scroll_up(int top, int bottom, int rows) {
+void TerminalWriter::scroll(int top, int bottom, int rows) {
   pending_ += "\x1b[" + std::to_string(top + 1) + ";" + std::to_string(bottom + 1) + "r";
   cursorX_ = cursorY_ = -1;  // setting the region homes the cursor
-  move_to(0, bottom);
-  pending_.append(static_cast<std::size_t>(rows), '\n');
+  if (rows > 0) {
+    move_to(0, bottom);  // a line feed on the region's last row scrolls it up
+    pending_.append(static_cast<std::size_t>(rows), '\n');
+  } else {
+    move_to(0, top);  // a reverse index on its first row scrolls it down
+    for (int i = 0; i < -rows; ++i) pending_ += "\x1bM";
+  }
   pending_ += "\x1b[r";
   cursorX_ = cursorY_ = -1;
 }

@@ -15,10 +15,11 @@ class TerminalWriter {
 
   // Writes one cell at the 0-based position (x, y).
   void put_cell(int x, int y, const CHAR_INFO& cell);
-  // Moves rows [top, bottom] up by `rows` with the terminal's own scrolling,
-  // so the scrolled-off rows reach its scrollback; the rows brought in are
-  // left for the caller to paint.
-  void scroll_up(int top, int bottom, int rows);
+  // Moves rows [top, bottom] up by `rows`, or down by -`rows` when it is
+  // negative, with the terminal's own scrolling, so that rows scrolled off
+  // the top reach its scrollback; the rows brought in are left for the
+  // caller to paint.
+  void scroll(int top, int bottom, int rows);
   void place_cursor(int x, int y);
   // Sends what has been collected in one write.
   void flush();
