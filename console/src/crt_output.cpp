@@ -17,18 +17,21 @@ void SetScreenCursor(std::int32_t x, std::int32_t y) {
   CursorSaveY = y - 1;
 }
 
-void RemoveLine(std::int32_t y) {
-  const std::int32_t r = WinMinY + y - 1;
-  const win32::SMALL_RECT rows{static_cast<win32::SHORT>(WinMinX - 1), static_cast<win32::SHORT>(r - 1),
-                               static_cast<win32::SHORT>(WinMaxX - 1), static_cast<win32::SHORT>(WinMaxY - 1)};
+void ShiftWindowRows(std::int32_t top, std::int32_t rows) {
+  // The moving rows are their own clip rectangle, so nothing outside the
+  // window changes.
+  const win32::SMALL_RECT moving{static_cast<win32::SHORT>(WinMinX - 1), static_cast<win32::SHORT>(top - 1),
+                                 static_cast<win32::SHORT>(WinMaxX - 1), static_cast<win32::SHORT>(WinMaxY - 1)};
   win32::CHAR_INFO fill{};
   fill.Char.AsciiChar = ' ';
   fill.Attributes = TextAttr;
-  win32::ScrollConsoleScreenBufferA(OutHandle, &rows, &rows,
+  win32::ScrollConsoleScreenBufferA(OutHandle, &moving, &moving,
                                     win32::COORD{static_cast<win32::SHORT>(WinMinX - 1),
-                                                 static_cast<win32::SHORT>(r - 2)},
+                                                 static_cast<win32::SHORT>(top - 1 + rows)},
                                     &fill);
 }
+
+void RemoveLine(std::int32_t y) { ShiftWindowRows(WinMinY + y - 1, -1); }
 
 void WriteChar(std::uint8_t c) {
   switch (c) {
@@ -65,6 +68,13 @@ std::int32_t CrtWrite(runtime::TextRec& f) {
   SetScreenCursor(CurrX, CurrY);
   f.BufferPos = 0;
   return 0;
+}
+
+// Output keeps what was written without a line end in its buffer until
+// WriteLn or a full buffer; the text-screen routines send it first.
+void FlushPendingOutput() {
+  runtime::TextRec& out = runtime::Output;
+  if (out.Mode == runtime::FileMode::Output && out.FlushHook == &CrtWrite && out.BufferPos > 0) CrtWrite(out);
 }
 
 }  // namespace console

@@ -36,12 +36,12 @@ void MakeInputConsole() {
 
 }  // namespace
 
-std::uint16_t PackWindMax(std::int32_t width, std::int32_t height) {
-  // Each byte holds at most 255: a buffer wider than 256 columns must not
-  // spill into the rows byte, as a taller one is kept out of the columns.
-  const std::int32_t columns = std::min(width - 1, 0xFF);
-  const std::int32_t rows = std::min(height - 1, 0xFF);
-  return static_cast<std::uint16_t>((rows << 8) | columns);
+std::uint16_t PackWindMax(std::int32_t right, std::int32_t bottom) {
+  // Each byte holds at most 255: a column beyond the 256th must not spill
+  // into the row's byte, as a row beyond it is kept out of the column's.
+  const std::int32_t column = std::min(right - 1, 0xFF);
+  const std::int32_t row = std::min(bottom - 1, 0xFF);
+  return static_cast<std::uint16_t>((row << 8) | column);
 }
 
 std::int32_t GetScreenWidth() {
@@ -97,6 +97,7 @@ void InitializeConsole() {
   CursorSaveX = ConsoleInfo.dwCursorPosition.X;
   CursorSaveY = ConsoleInfo.dwCursorPosition.Y;
   TextAttr = static_cast<std::uint8_t>(ConsoleInfo.wAttributes & 0xFF);
+  NormAttr = TextAttr;
 
   ScreenWidth = GetScreenWidth();
   ScreenHeight = GetScreenHeight();

@@ -20,6 +20,7 @@ std::int32_t CursorSaveX = 0;
 std::int32_t CursorSaveY = 0;
 std::int32_t CurrX = 0;
 std::int32_t CurrY = 0;
+std::uint8_t NormAttr = 0;
 std::uint8_t ScanCode = 0;
 bool SpecialKey = false;
 bool DoingNumChars = false;

@@ -21,6 +21,7 @@ extern std::int32_t CursorSaveX;  // the cursor position last given to the conso
 extern std::int32_t CursorSaveY;
 extern std::int32_t CurrX;  // working cursor, 1-based, while a write or a line read runs
 extern std::int32_t CurrY;
+extern std::uint8_t NormAttr;  // TextAttr at start-up, which NormVideo restores
 extern std::uint8_t ScanCode;  // pending character or extended-key code; 0: none
 extern bool SpecialKey;        // the pending code is an extended key's: ReadKey gives 0 first
 extern bool DoingNumChars;     // a code is being typed as Alt + keypad digits
@@ -35,13 +36,20 @@ inline constexpr const char* ConIn = "CONIN$";
 // ---- Routines -------------------------------------------------------------------
 
 [[nodiscard]] std::int32_t GetScreenWidth();
-// WindMax of a buffer: low byte columns - 1, high byte rows - 1, each at most 255.
-[[nodiscard]] std::uint16_t PackWindMax(std::int32_t width, std::int32_t height);
+// WindMax of a window whose lower-right corner is column `right`, row
+// `bottom` (1-based): low byte right - 1, high byte bottom - 1, each at most 255.
+[[nodiscard]] std::uint16_t PackWindMax(std::int32_t right, std::int32_t bottom);
 [[nodiscard]] std::int32_t GetScreenHeight();
 void GetScreenCursor(std::int32_t& x, std::int32_t& y);
 void SetScreenCursor(std::int32_t x, std::int32_t y);
 void WriteChar(std::uint8_t c);
 void RemoveLine(std::int32_t y);
+// Moves the window's rows from screen row `top` (1-based) to its last row
+// by `rows`: down when positive, up when negative. Rows moved past the
+// window's edge are lost; the rows uncovered are blanked in TextAttr.
+void ShiftWindowRows(std::int32_t top, std::int32_t rows);
+// Writes what Output still holds at the library's cursor.
+void FlushPendingOutput();
 [[nodiscard]] std::uint8_t RemapScanCode(std::uint16_t scanCode, std::uint32_t controlKeyState,
                                          std::uint16_t virtualKey);
 

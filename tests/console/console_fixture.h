@@ -27,6 +27,7 @@ class InMemoryConsole : public testing::Test {
     WinMaxX = ScreenWidth;
     WinMaxY = ScreenHeight;
     TextAttr = 0x07;
+    NormAttr = 0x07;
     CursorSaveX = CursorSaveY = 0;
     ScanCode = 0;
     SpecialKey = false;
