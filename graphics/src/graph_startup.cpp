@@ -8,7 +8,8 @@ namespace graph {
 
 namespace {
 
-// The stroked fonts registered at start-up, as fonts 1 to 10.
+// The stroked fonts registered at start-up, as fonts 1 to 10; each name has
+// a built-in face (text/stroked_faces.cmake).
 constexpr std::array<const char*, 10> kStrokedFontNames = {
     "TRIP", "LITT", "SANS", "GOTH", "SCRI", "SIMP", "TSCR", "LCOM", "EURO", "BOLD"};
 

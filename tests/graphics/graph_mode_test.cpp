@@ -248,6 +248,10 @@ TEST_F(GraphMode, LibraryInitialisationRegistersFontsAndExitProcedure) {
   EXPECT_EQ(InstallUserFont("MORE"), 0);
   EXPECT_EQ(GraphResult, grError);
   EXPECT_EQ(InstalledFonts, 16);
+  // The ten names come with their built-in faces; other names with none.
+  for (int i = 1; i <= 10; ++i) EXPECT_NE(Fonts[i].Data, nullptr) << names[i - 1];
+  EXPECT_EQ(Fonts[16].Data, nullptr);
+  FreeFontData();
   runtime::ExitProc = before;
 }
 
