@@ -2,6 +2,7 @@
 // table, and a font built here drawing its segments through the Line slot.
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "graphics/graph.h"
@@ -129,6 +130,11 @@ TEST_F(StrokedFont, MetricsScaleTheFontUnits) {
   CurrentXRatio = 0.25F;
   EXPECT_EQ(TextWidth("AB"), 4);    // 3.5 rounds to even
   EXPECT_EQ(TextWidth("ABBB"), 6);  // 5.5 rounds to even
+
+  // The widths of a long text add up beyond 16 bits.
+  Fonts[static_cast<std::size_t>(font_)].Widths['A'] = 255;
+  CurrentXRatio = 1.0F;
+  EXPECT_EQ(TextWidth(GraphString(std::string(255, 'A'))), 65025);
 }
 
 TEST_F(StrokedFont, DrawsItsSegmentsThroughTheLineSlot) {

@@ -3,8 +3,9 @@
 // the stroke encoding of the stroked fonts registered in Fonts (graph.h).
 //
 // OutTextXY itself is a hooks-table slot (graph.h). The text settings live
-// in CurrentTextInfo; SetTextStyle and SetTextJustify change them with
-// checking, but the text routines handle any value a program stores there.
+// in CurrentTextInfo; SetTextStyle, SetTextJustify and SetUserCharSize change
+// them with checking, but the text routines handle any value a program
+// stores there.
 #pragma once
 
 #include <array>
@@ -23,6 +24,7 @@ inline constexpr std::uint16_t CenterText = 1;
 inline constexpr std::uint16_t RightText = 2;
 inline constexpr std::uint16_t BottomText = 0;
 inline constexpr std::uint16_t TopText = 2;
+inline constexpr std::uint16_t UserCharSize = 0;  // stroked text at the SetUserCharSize scale
 
 // One glyph of the bitmap font: [row][column], top row and left column
 // first, 1 where the character has ink.
@@ -83,11 +85,27 @@ void GetTextPosition(std::int32_t& xOffset, std::int32_t& yOffset, const GraphSt
 [[nodiscard]] std::int16_t Unpack(const std::uint8_t* data, std::int32_t dataSize,
                                   std::int16_t start, TStrokes& strokes);
 
+// Writes the text at the current position (CurrentX, CurrentY) through the
+// OutTextXY slot. Horizontal left-justified text then moves the position
+// right by TextWidth(text), up to the largest coordinate; other settings
+// leave it where it was.
+void OutText(const GraphString& text);
+
 // Select the font (0 or an installed stroked font), direction (0, 1) and
-// character size (1 or more), or the justification (0 to 2 each). A value
-// out of range sets GraphResult to -11 and changes nothing.
+// character size, or the justification (0 to 2 each). The bitmap font takes
+// any size from 1; a stroked font takes 1 or more, drawing 2 x size / 3
+// pixels per font unit, or UserCharSize to keep the scale of
+// SetUserCharSize. A value out of range sets GraphResult to -11 and changes
+// nothing.
 void SetTextStyle(std::uint16_t font, std::uint16_t direction, std::uint16_t charSize);
 void SetTextJustify(std::uint16_t horiz, std::uint16_t vert);
 void GetTextSettings(TextSettingsType& settings);
+
+// Scales stroked text by multX / divX pixels per font unit along its
+// writing and multY / divY across it; with a stroked font selected its size
+// becomes UserCharSize. A divisor of 0 sets GraphResult to -11 and changes
+// nothing.
+void SetUserCharSize(std::uint16_t multX, std::uint16_t divX, std::uint16_t multY,
+                     std::uint16_t divY);
 
 }  // namespace graph

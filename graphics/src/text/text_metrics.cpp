@@ -1,5 +1,5 @@
-// Text metrics, placement by justification, the translation table and the
-// checked setters of the text settings.
+// Text metrics, placement by justification and the translation table.
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -29,29 +29,39 @@ std::int32_t TruncateToInt(float value) {
 
 std::int32_t RoundToInt(float value) { return TruncateToInt(std::nearbyint(value)); }
 
+namespace {
+
+// An extent in pixels as the metrics report it: 0 to 65535, never wrapped.
+[[nodiscard]] std::uint16_t ToExtent(std::int64_t pixels) {
+  return static_cast<std::uint16_t>(std::clamp<std::int64_t>(pixels, 0, std::numeric_limits<std::uint16_t>::max()));
+}
+
+}  // namespace
+
 std::uint16_t TextWidth(const GraphString& text) {
   if (UnknownFontSelected()) return 0;
   const FontRec* font = CurrentStrokedFont();
   if (font == nullptr) {
-    return static_cast<std::uint16_t>(text.size() * 8U * CurrentTextInfo.CharSize);
+    return ToExtent(static_cast<std::int64_t>(text.size()) * 8 * CurrentTextInfo.CharSize);
   }
   const GraphString converted = ConvertString(text);
-  std::int16_t sum = 0;
+  // 255 characters of up to 255 units each: the sum needs more than 16 bits.
+  std::int32_t sum = 0;
   for (const char ch : converted.view()) {
     const auto code = static_cast<std::uint8_t>(ch);
     if (code - font->Header.FirstChar < font->Header.NrChars) {
-      sum = static_cast<std::int16_t>(sum + font->Widths[code]);
+      sum += font->Widths[code];
     }
   }
-  return static_cast<std::uint16_t>(RoundToInt(static_cast<float>(sum) * CurrentXRatio));
+  return ToExtent(RoundToInt(static_cast<float>(sum) * CurrentXRatio));
 }
 
 std::uint16_t TextHeight(const GraphString&) {
   if (UnknownFontSelected()) return 0;
   const FontRec* font = CurrentStrokedFont();
-  if (font == nullptr) return static_cast<std::uint16_t>(8U * CurrentTextInfo.CharSize);
+  if (font == nullptr) return ToExtent(8 * std::int64_t{CurrentTextInfo.CharSize});
   const int extent = font->Header.OrgToCap - font->Header.OrgToDec;
-  return static_cast<std::uint16_t>(TruncateToInt(static_cast<float>(extent) * CurrentYRatio));
+  return ToExtent(TruncateToInt(static_cast<float>(extent) * CurrentYRatio));
 }
 
 void GetTextPosition(std::int32_t& xOffset, std::int32_t& yOffset, const GraphString& text) {
@@ -97,26 +107,5 @@ GraphString ConvertString(const GraphString& text) {
   }
   return GraphString(std::string_view(converted.data(), source.size()));
 }
-
-void SetTextStyle(std::uint16_t font, std::uint16_t direction, std::uint16_t charSize) {
-  if (font > InstalledFonts || direction > VertDir || charSize == 0) {
-    GraphResult = grError;
-    return;
-  }
-  CurrentTextInfo.Font = font;
-  CurrentTextInfo.Direction = direction;
-  CurrentTextInfo.CharSize = charSize;
-}
-
-void SetTextJustify(std::uint16_t horiz, std::uint16_t vert) {
-  if (horiz > RightText || vert > TopText) {
-    GraphResult = grError;
-    return;
-  }
-  CurrentTextInfo.Horiz = horiz;
-  CurrentTextInfo.Vert = vert;
-}
-
-void GetTextSettings(TextSettingsType& settings) { settings = CurrentTextInfo; }
 
 }  // namespace graph
