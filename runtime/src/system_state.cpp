@@ -15,7 +15,7 @@ const void* ErrorBase = nullptr;
 ErrorProcPtr ErrorProc = nullptr;
 std::uint16_t InOutRes = 0;
 std::uint16_t MaxFrameDump = 8;
-std::uint16_t FPUCW = 0x1332;
+std::uint16_t FPUCW = kProgramControlWord;
 
 TextRec Input{};
 TextRec Output{};

@@ -2,6 +2,7 @@
 // and shows the graph window, signals the program's thread and then runs
 // the window's message loop until the window is destroyed.
 #include "platform/user.h"
+#include "runtime/system.h"
 #include "win32gui/win32gui_state.h"
 
 namespace graph {
@@ -10,13 +11,10 @@ namespace {
 
 constexpr const char* kWindowClassName = "VokGraphWindow";
 
-// Round to nearest, 64-bit precision; invalid operation, division by zero
-// and overflow unmasked: the control word the runtime gives the program's
-// thread, so that message handlers compute as the program does.
-constexpr std::uint16_t kWindowThreadControlWord = 0x1332;
-
+// The control word the runtime gives the program's thread, so that message
+// handlers compute as the program does.
 void ResetFloatingPointUnit() {
-  const std::uint16_t word = kWindowThreadControlWord;
+  const std::uint16_t word = runtime::kProgramControlWord;
   asm volatile("fninit\n\tfldcw %0" : : "m"(word));
 }
 

@@ -37,6 +37,11 @@ extern std::uint16_t InOutRes;     // pending result of the last text-file opera
 extern std::uint16_t MaxFrameDump;  // dump lines when StdOut is a character device (8)
 extern std::uint16_t FPUCW;         // x87 control word loaded at start-up and after a float fault
 
+// The control word FPUCW starts with, which the graphics window's thread
+// loads too: round to nearest, 64-bit precision; invalid operation, division
+// by zero and overflow trap, the other exceptions are masked.
+inline constexpr std::uint16_t kProgramControlWord = 0x1332;
+
 // ---- Library table -----------------------------------------------------------
 
 // The five entries, initialised in this order and finalised in reverse.
