@@ -22,22 +22,24 @@ struct FaultRow {
   FaultMapping Mapping;
 };
 
+using E = RunErrorCode;
+
 constexpr std::array<FaultRow, 15> kFaultTable = {{
-    {win32::EXCEPTION_SINGLE_STEP, {217, false}},
-    {win32::EXCEPTION_ACCESS_VIOLATION, {216, false}},
-    {win32::EXCEPTION_IN_PAGE_ERROR, {217, false}},
-    {win32::EXCEPTION_ILLEGAL_INSTRUCTION, {217, false}},
-    {win32::EXCEPTION_ARRAY_BOUNDS_EXCEEDED, {201, false}},
-    {win32::EXCEPTION_FLT_DENORMAL_OPERAND, {216, true}},
-    {win32::EXCEPTION_FLT_DIVIDE_BY_ZERO, {200, true}},
-    {win32::EXCEPTION_FLT_INVALID_OPERATION, {207, true}},
-    {win32::EXCEPTION_FLT_OVERFLOW, {205, true}},
-    {win32::EXCEPTION_FLT_STACK_CHECK, {207, true}},
-    {win32::EXCEPTION_FLT_UNDERFLOW, {206, true}},
-    {win32::EXCEPTION_INT_DIVIDE_BY_ZERO, {200, false}},
-    {win32::EXCEPTION_INT_OVERFLOW, {215, false}},
-    {win32::EXCEPTION_PRIV_INSTRUCTION, {217, false}},
-    {win32::EXCEPTION_STACK_OVERFLOW, {202, false}},
+    {win32::EXCEPTION_SINGLE_STEP, {E::UnhandledException, false}},
+    {win32::EXCEPTION_ACCESS_VIOLATION, {E::GeneralProtectionFault, false}},
+    {win32::EXCEPTION_IN_PAGE_ERROR, {E::UnhandledException, false}},
+    {win32::EXCEPTION_ILLEGAL_INSTRUCTION, {E::UnhandledException, false}},
+    {win32::EXCEPTION_ARRAY_BOUNDS_EXCEEDED, {E::RangeCheckError, false}},
+    {win32::EXCEPTION_FLT_DENORMAL_OPERAND, {E::GeneralProtectionFault, true}},
+    {win32::EXCEPTION_FLT_DIVIDE_BY_ZERO, {E::DivisionByZero, true}},
+    {win32::EXCEPTION_FLT_INVALID_OPERATION, {E::InvalidFloatOperation, true}},
+    {win32::EXCEPTION_FLT_OVERFLOW, {E::FloatOverflow, true}},
+    {win32::EXCEPTION_FLT_STACK_CHECK, {E::InvalidFloatOperation, true}},
+    {win32::EXCEPTION_FLT_UNDERFLOW, {E::FloatUnderflow, true}},
+    {win32::EXCEPTION_INT_DIVIDE_BY_ZERO, {E::DivisionByZero, false}},
+    {win32::EXCEPTION_INT_OVERFLOW, {E::ArithmeticOverflow, false}},
+    {win32::EXCEPTION_PRIV_INSTRUCTION, {E::UnhandledException, false}},
+    {win32::EXCEPTION_STACK_OVERFLOW, {E::StackOverflow, false}},
 }};
 
 // The stack the trampoline runs on after a stack overflow, when the
@@ -113,7 +115,7 @@ win32::LONG RuntimeExceptionFilter(win32::EXCEPTION_POINTERS* exception) {
       exception->ExceptionRecord->ExceptionAddress,
       reinterpret_cast<const void*>(context.Rbp),
       onProgramStack ? reinterpret_cast<const void*>(sp) : nullptr,
-      mapping->ErrorNumber,
+      static_cast<std::uint8_t>(mapping->ErrorNumber),
       mapping->ResetFPU,
   };
   ExceptionLevel = ExceptionLevel + 1;

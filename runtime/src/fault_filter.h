@@ -6,11 +6,12 @@
 #include <optional>
 
 #include "platform/exceptions.h"
+#include "runtime/errors.h"
 
 namespace runtime::detail {
 
 struct FaultMapping {
-  std::uint8_t ErrorNumber;
+  RunErrorCode ErrorNumber;
   bool ResetFPU;
 };
 
