@@ -7,13 +7,6 @@
 
 namespace demos {
 
-namespace {
-
-constexpr std::int16_t kOriginColumn = 512;
-constexpr std::int16_t kOriginRow = 384;
-
-}  // namespace
-
 void GRAFIKA() {
   std::int16_t GD = 0;
   std::int16_t GM = 0;

@@ -2,7 +2,7 @@
 // graphics window, mapping model points to the screen, plotting a point's
 // image under inversion, the sampling loop and the closing.
 //
-// The model plane has its origin at screen point (512, 384) and its y axis
+// The model plane has its origin at a fixed screen point and its y axis
 // pointing up; one model unit is one pixel. All model arithmetic is 80-bit
 // extended (`long double` on the x87), and every screen coordinate passes
 // the runtime's range check (-32768 .. 32767, run-time error 201) before it
@@ -16,6 +16,11 @@
 #include "runtime/checks.h"
 
 namespace demos {
+
+// The screen point of the model origin. It is fixed: it does not follow
+// the size of the window the library opens.
+inline constexpr std::int16_t kOriginColumn = 512;
+inline constexpr std::int16_t kOriginRow = 384;
 
 // Colours of the default palette.
 inline constexpr std::uint16_t kCentreColor = 15;  // white
@@ -35,11 +40,11 @@ void GRAFIKA();
 // handed to a routine out of line goes through memory, and reading an
 // 80-bit value just stored costs more than the arithmetic around it.
 
-// Screen column and row of a model coordinate: 512 + XX and 384 - YY,
-// rounded to nearest with ties to even (run-time error 207 outside the
-// 32-bit range).
-[[nodiscard]] inline std::int32_t XKOORD(long double XX) { return runtime::Round(512 + XX); }
-[[nodiscard]] inline std::int32_t YKOORD(long double YY) { return runtime::Round(-YY + 384); }
+// Screen column and row of a model coordinate: kOriginColumn + XX and
+// kOriginRow - YY, rounded to nearest with ties to even (run-time error 207
+// outside the 32-bit range).
+[[nodiscard]] inline std::int32_t XKOORD(long double XX) { return runtime::Round(kOriginColumn + XX); }
+[[nodiscard]] inline std::int32_t YKOORD(long double YY) { return runtime::Round(-YY + kOriginRow); }
 
 // PutPixel of the model point (x, y) in `color`, through the range check.
 inline void PlotModelPoint(long double x, long double y, std::uint16_t color) {
