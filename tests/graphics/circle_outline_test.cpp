@@ -8,7 +8,9 @@
 #include <set>
 #include <vector>
 
+#include "circles/x87_trig.h"
 #include "graphics/graph.h"
+#include "runtime/system.h"
 #include "recording_driver.h"
 
 namespace graph {
@@ -92,6 +94,19 @@ TEST_F(CircleOutline, CirclesOfInversionStepByStep) {
       ASSERT_LE(p.second, 384 + c.Radius);
     }
   }
+}
+
+// The arc ends and every step add the unit's own pi; rounding to nearest it
+// is the 80-bit value nearest to pi, under the program's control word as
+// under the unit's default one.
+TEST(CircleArithmetic, UnitsPiIsTheNearestExtendedPi) {
+  std::uint16_t saved = 0;
+  asm volatile("fnstcw %0" : "=m"(saved));
+  for (const std::uint16_t word : {runtime::kProgramControlWord, std::uint16_t{0x037F}}) {
+    asm volatile("fldcw %0" : : "m"(word));
+    EXPECT_EQ(detail::X87Pi(), 3.14159265358979323846264338327950288L) << std::hex << word;
+  }
+  asm volatile("fldcw %0" : : "m"(saved));
 }
 
 TEST_F(CircleOutline, ThickCircleIsThreeThinCirclesAndKeepsItsThickness) {

@@ -10,8 +10,10 @@ namespace graph::detail {
 inline constexpr long double kSqrt3 = 1.7320508075688772935274463415058723669428L;
 inline constexpr long double kPiOver180 = 0.0174532925199432957692369076848861271344287L;
 
-// The unit's built-in pi (FLDPI rounds to nearest under the program's
-// control word), which differs from the nearest 80-bit pi in the last bit.
+// The unit's built-in pi. FLDPI rounds the unit's internal constant as the
+// control word's rounding field says; rounding to nearest, as the program's
+// word and the unit's default word both do, it gives the 80-bit value
+// nearest to pi (4000 C90FDAA2 2168C235).
 [[nodiscard]] inline long double X87Pi() {
   long double pi;
   asm("fldpi" : "=t"(pi));
