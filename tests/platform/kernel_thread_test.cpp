@@ -11,14 +11,19 @@ using namespace win32;
 
 struct Gate {
   HANDLE go = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  HANDLE done = CreateEventA(nullptr, TRUE, FALSE, nullptr);
   std::atomic<bool> ran{false};
-  ~Gate() { CloseHandle(go); }
+  ~Gate() {
+    CloseHandle(go);
+    CloseHandle(done);
+  }
 };
 
 DWORD wait_for_gate_then_return_42(void* parameter) {
   auto* gate = static_cast<Gate*>(parameter);
   WaitForSingleObject(gate->go, INFINITE);
   gate->ran = true;
+  SetEvent(gate->done);
   return 42;
 }
 
@@ -66,14 +71,18 @@ TEST(KernelThread, ExitThreadEndsOnlyTheCallerWithItsCodeAndUnwindsIt) {
   CloseHandle(thread);
 }
 
+// The thread reports through an event of its own, since its handle is gone:
+// the handle no longer names anything, yet the thread runs to its end.
 TEST(KernelThread, ClosingTheHandleDoesNotStopTheThread) {
   Gate gate;
   HANDLE thread = CreateThread(nullptr, 0, wait_for_gate_then_return_42, &gate, 0, nullptr);
   ASSERT_NE(thread, nullptr);
-  EXPECT_TRUE(CloseHandle(thread));
+  ASSERT_TRUE(CloseHandle(thread));
+  EXPECT_EQ(WaitForSingleObject(thread, 0), WAIT_FAILED);
+  EXPECT_FALSE(gate.ran);
   SetEvent(gate.go);
-  while (!gate.ran) Sleep(1);
-  SUCCEED();
+  ASSERT_EQ(WaitForSingleObject(gate.done, 10'000), WAIT_OBJECT_0) << "the thread never finished";
+  EXPECT_TRUE(gate.ran);
 }
 
 TEST(KernelThread, SuspendedThreadStartsWhenResumed) {
