@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <random>
 #include <string>
 #include <vector>
@@ -35,6 +36,32 @@ struct KeyCase {
 
 class DecodesOneKey : public testing::TestWithParam<KeyCase> {};
 
+bool IsLetterOrDigit(unsigned char c) {
+  return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+// A case is named by its bytes: letters and digits as they are, ESC as
+// "Esc", any other byte in hexadecimal ("\x1b[1;5D" is Esc_x5B_1_x3B_5D).
+std::string CaseName(const testing::TestParamInfo<KeyCase>& info) {
+  std::string name;
+  bool inWord = false;
+  for (const unsigned char c : std::string_view(info.param.bytes)) {
+    const bool letterOrDigit = IsLetterOrDigit(c);
+    if (!name.empty() && !(letterOrDigit && inWord)) name += '_';
+    if (letterOrDigit) {
+      name += static_cast<char>(c);
+    } else if (c == 0x1b) {
+      name += "Esc";
+    } else {
+      char hex[4];
+      std::snprintf(hex, sizeof hex, "x%02X", c);
+      name += hex;
+    }
+    inWord = letterOrDigit;
+  }
+  return name;
+}
+
 TEST_P(DecodesOneKey, WithWin32Fields) {
   const KeyCase& c = GetParam();
   const auto bytes = Bytes(c.bytes);
@@ -58,14 +85,16 @@ INSTANTIATE_TEST_SUITE_P(
                     KeyCase{"\x01", {'A', 30, 1, kCtrl}}, KeyCase{"\x1a", {'Z', 44, 26, kCtrl}},
                     KeyCase{"\x0a", {'J', 36, 10, kCtrl}}, KeyCase{"\x1d", {VK_OEM_6, 27, 29, kCtrl}},
                     KeyCase{"\xc3\xa9", {0, 0, 0xE9, 0}}, KeyCase{"\xe2\x82\xac", {0, 0, '?', 0}},
-                    KeyCase{"\xa9", {0, 0, 0xA9, 0}}));
+                    KeyCase{"\xa9", {0, 0, 0xA9, 0}}),
+    CaseName);
 
 INSTANTIATE_TEST_SUITE_P(
     AltPrefix, DecodesOneKey,
     testing::Values(KeyCase{"\x1bx", {'X', 45, 'x', kAlt}}, KeyCase{"\x1bX", {'X', 45, 'X', kAlt | kShift}},
                     KeyCase{"\x1b\x7f", {VK_BACK, 14, 8, kAlt}}, KeyCase{"\x1b\r", {VK_RETURN, 28, 13, kAlt}},
                     KeyCase{"\x1b\x1b[D", {VK_LEFT, 75, 0, kEnh | kAlt}},
-                    KeyCase{"\x1b\x1bOP", {VK_F1, 59, 0, kAlt}}));
+                    KeyCase{"\x1b\x1bOP", {VK_F1, 59, 0, kAlt}}),
+    CaseName);
 
 INSTANTIATE_TEST_SUITE_P(
     CursorBlock, DecodesOneKey,
@@ -78,7 +107,8 @@ INSTANTIATE_TEST_SUITE_P(
                     KeyCase{"\x1b[5~", {VK_PRIOR, 73, 0, kEnh}}, KeyCase{"\x1b[6~", {VK_NEXT, 81, 0, kEnh}},
                     KeyCase{"\x1b[E", {VK_CLEAR, 76, 0, 0}}, KeyCase{"\x1b[Z", {VK_TAB, 15, 9, kShift}},
                     KeyCase{"\x1bOM", {VK_RETURN, 28, 13, kEnh}}, KeyCase{"\x1bOo", {VK_DIVIDE, 53, '/', kEnh}},
-                    KeyCase{"\x1bOt", {VK_NUMPAD0 + 4, 75, '4', NUMLOCK_ON}}));
+                    KeyCase{"\x1bOt", {VK_NUMPAD0 + 4, 75, '4', NUMLOCK_ON}}),
+    CaseName);
 
 INSTANTIATE_TEST_SUITE_P(
     FunctionKeys, DecodesOneKey,
@@ -87,7 +117,8 @@ INSTANTIATE_TEST_SUITE_P(
                     KeyCase{"\x1b[17~", {VK_F1 + 5, 64, 0, 0}}, KeyCase{"\x1b[21~", {VK_F10, 68, 0, 0}},
                     KeyCase{"\x1b[23~", {VK_F11, 87, 0, 0}}, KeyCase{"\x1b[24~", {VK_F12, 88, 0, 0}},
                     KeyCase{"\x1b[[A", {VK_F1, 59, 0, 0}}, KeyCase{"\x1b[[E", {VK_F1 + 4, 63, 0, 0}},
-                    KeyCase{"\x1b[P", {VK_F1, 59, 0, 0}}));
+                    KeyCase{"\x1b[P", {VK_F1, 59, 0, 0}}),
+    CaseName);
 
 INSTANTIATE_TEST_SUITE_P(
     Modifiers, DecodesOneKey,
@@ -104,7 +135,8 @@ INSTANTIATE_TEST_SUITE_P(
                     KeyCase{"\x1b[2$", {VK_INSERT, 82, 0, kEnh | kShift}},
                     KeyCase{"\x1b[11@", {VK_F1, 59, 0, kCtrl | kShift}},
                     KeyCase{"\x1b[a", {VK_UP, 72, 0, kEnh | kShift}}, KeyCase{"\x1bOd", {VK_LEFT, 75, 0, kEnh | kCtrl}},
-                    KeyCase{"\x1b[27;5;13~", {VK_RETURN, 28, 13, kCtrl}}));
+                    KeyCase{"\x1b[27;5;13~", {VK_RETURN, 28, 13, kCtrl}}),
+    CaseName);
 
 TEST(KeyDecoder, IncompleteSequencesNeedMoreUntilTheTerminalIsQuiet) {
   for (const char* partial : {"\x1b", "\x1b[", "\x1b[1", "\x1b[1;", "\x1b[1;5", "\x1bO", "\x1b[[", "\xc3", "\xe2\x82",

@@ -62,7 +62,11 @@ TEST_P(NewWindow, ClientAreaIsTheModesSizeAllBlackWithTheLibrarysCaption) {
 
 INSTANTIATE_TEST_SUITE_P(Modes, NewWindow,
                          ::testing::Values(testing::k640x480x16, testing::kLargestWindow256,
-                                           testing::kMaximizedWindow256));
+                                           testing::kMaximizedWindow256),
+                         [](const ::testing::TestParamInfo<ModeChoice>& info) {
+                           return "Driver" + std::to_string(info.param.driver) + "Mode" +
+                                  std::to_string(info.param.mode);
+                         });
 
 TEST(GraphWindow, MaximizedModesOpenMaximizedOthersDoNot) {
   testing::EnterMode(testing::kMaximizedWindow256);

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
+#include <string>
 
 #include "runtime/checks.h"
 
@@ -60,6 +62,11 @@ INSTANTIATE_TEST_SUITE_P(ControlWords, RoundUnderControlWord,
                                            std::uint16_t{0x037F},  // all masked, round to nearest
                                            std::uint16_t{0x077F},  // round down
                                            std::uint16_t{0x0F7F}   // truncate
-                                           ));
+                                           ),
+                         [](const ::testing::TestParamInfo<std::uint16_t>& info) {
+                           char name[16];
+                           std::snprintf(name, sizeof name, "Word%04X", info.param);
+                           return std::string(name);
+                         });
 
 }  // namespace
