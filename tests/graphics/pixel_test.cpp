@@ -57,10 +57,14 @@ TEST_F(Pixels, PutPixelClipsToTheViewportButDrawsItsEdges) {
     EXPECT_EQ(BitmapValue(c.screenX, c.screenY), c.drawn ? kWhite : 0u)
         << "viewport point " << c.x << "," << c.y;
   }
-  // Without clipping the same point beyond the edge is drawn.
+  // Without clipping the same point beyond the edge is drawn, and read back
+  // only while clipping is off.
   SetViewPort(100, 50, 299, 149, false);
   PutPixel(static_cast<std::int16_t>(w + 1), 0, 4);
   EXPECT_EQ(BitmapValue(300, 50), kRed);
+  EXPECT_EQ(GetPixel(static_cast<std::int16_t>(w + 1), 0), 4);
+  SetViewPort(100, 50, 299, 149, true);
+  EXPECT_EQ(GetPixel(static_cast<std::int16_t>(w + 1), 0), 0);
 }
 
 TEST_F(Pixels, PointsBeyondTheSurfacesAreDroppedAndReadAsZero) {
