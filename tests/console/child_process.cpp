@@ -5,6 +5,7 @@
 #include <pty.h>
 #include <signal.h>
 #include <sys/ioctl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -85,6 +86,8 @@ PtyChild::PtyChild(const std::vector<std::string>& arguments, const std::string&
   pid_ = fork();
   if (pid_ == 0) {
     close(master_);
+    const rlimit noCore{0, 0};
+    setrlimit(RLIMIT_CORE, &noCore);  // a signal that dumps core leaves no file behind
     setsid();
     ioctl(slave_, TIOCSCTTY, 0);
     dup2(slave_, STDIN_FILENO);

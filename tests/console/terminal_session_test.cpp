@@ -173,8 +173,15 @@ TEST_P(EndingSignal, RestoresAndEndsByTheSameSignal) {
   EXPECT_TRUE(SameSettings(probe.SettingsNow(), probe.SettingsAtStart()));
 }
 
-INSTANTIATE_TEST_SUITE_P(Signals, EndingSignal, testing::Values(SIGTERM, SIGHUP, SIGINT),
-                         [](const testing::TestParamInfo<int>& info) { return std::string(sigabbrev_np(info.param)); });
+// The usual three, and four whose default action also ends the process: a
+// broken pipe, a user signal, one that dumps core and a real-time signal.
+INSTANTIATE_TEST_SUITE_P(Signals, EndingSignal,
+                         testing::Values(SIGTERM, SIGHUP, SIGINT, SIGPIPE, SIGUSR1, SIGXFSZ, SIGRTMIN + 1),
+                         [](const testing::TestParamInfo<int>& info) {
+                           const char* name = sigabbrev_np(info.param);
+                           if (name == nullptr) return "RTMIN_" + std::to_string(info.param - SIGRTMIN);
+                           return std::string(name);
+                         });
 
 bool SettingsBecome(const PtyChild& probe, bool restored) {
   for (int i = 0; i < 200; ++i) {

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "kernel/ending_signals.h"
 #include "kernel/process_exit.h"
 
 namespace win32::detail {
@@ -24,8 +25,6 @@ struct TerminalState {
 };
 
 TerminalState Terminal;
-
-constexpr int kEndingSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
 
 termios raw_settings(const termios& saved) {
   termios raw = saved;
@@ -134,9 +133,9 @@ bool enter_raw_mode(int descriptor) {
   register_exit_callback(&restore_terminal, true);
   std::atexit(&restore_terminal);  // a program that returns from main
   // A signal that the process ignores (nohup, a background job) stays ignored.
-  for (int s : kEndingSignals) {
+  for_each_ending_signal([](int s) {
     if (signal_is_default(s)) install(s, &on_ending_signal, SA_RESTART);
-  }
+  });
   if (signal_is_default(SIGTSTP)) install(SIGTSTP, &on_suspend, SA_RESTART);
   if (signal_is_default(SIGCONT)) install(SIGCONT, &on_continue, SA_RESTART);
 

@@ -1,8 +1,10 @@
 // The terminal's settings while the console runs on it: raw input from
 // console start-up, Ctrl-C still interrupting, and the settings the
 // terminal had before put back on every way out of the process (ExitProcess,
-// a return from main, SIGINT, SIGTERM, SIGHUP, SIGQUIT, a fatal signal) and
-// while the process is suspended (SIGTSTP, SIGCONT).
+// a return from main, a processor fault, and every signal whose default
+// action ends the process: SIGINT, SIGTERM, SIGHUP, SIGPIPE, SIGUSR1, the
+// real-time signals and the rest, kernel/ending_signals.h) and while the
+// process is suspended (SIGTSTP, SIGCONT).
 #pragma once
 
 namespace win32::detail {
