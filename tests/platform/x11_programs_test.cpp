@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -37,11 +39,14 @@ std::vector<std::string> EnvironmentWith(const std::map<std::string, const char*
   return entries;
 }
 
+enum class StandardInput { pipe, closed };
+
 class Program {
  public:
   // Starts `path` with standard input from a pipe that stays open until
-  // `finish`, and standard error to a file.
-  Program(const std::string& path, const std::map<std::string, const char*>& changes)
+  // `finish` (or with none at all), and standard error to a file.
+  Program(const std::string& path, const std::map<std::string, const char*>& changes,
+          StandardInput input_kind = StandardInput::pipe)
       : errors_(std::filesystem::temp_directory_path() /
                 ("x11_programs_" + std::to_string(getpid()) + "_" + std::to_string(++started_) + ".err")) {
     std::vector<std::string> environment = EnvironmentWith(changes);
@@ -52,13 +57,18 @@ class Program {
     if (pipe(input) != 0) return;
     pid_ = fork();
     if (pid_ == 0) {
-      dup2(input[0], STDIN_FILENO);
-      close(input[0]);
-      close(input[1]);
       const int errors = open(errors_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
       dup2(errors, STDERR_FILENO);
       const int devnull = open("/dev/null", O_WRONLY);
       dup2(devnull, STDOUT_FILENO);
+      // Standard input last, so that no descriptor opened here takes its place.
+      if (input_kind == StandardInput::pipe) {
+        dup2(input[0], STDIN_FILENO);
+      } else {
+        close(STDIN_FILENO);
+      }
+      close(input[0]);
+      close(input[1]);
       char* argv[] = {const_cast<char*>(path.c_str()), nullptr};
       execve(path.c_str(), argv, envp.data());
       _exit(127);
@@ -67,17 +77,27 @@ class Program {
     input_ = input[1];
   }
 
-  // Types `line` and waits for the end; the exit code, or -1.
-  int finish(const std::string& line) {
+  // Types `line` and waits for the end; the exit code, or -1. A program
+  // that has not ended within `patience` is killed.
+  int finish(const std::string& line, std::chrono::seconds patience = std::chrono::seconds(300)) {
     if (input_ >= 0) {
       (void)!write(input_, line.data(), line.size());
       close(input_);
       input_ = -1;
     }
+    if (pid_ <= 0) return -1;
+    const auto deadline = std::chrono::steady_clock::now() + patience;
     int status = 0;
-    if (pid_ <= 0 || waitpid(pid_, &status, 0) != pid_) return -1;
+    pid_t ended = 0;
+    while ((ended = waitpid(pid_, &status, WNOHANG)) == 0 && std::chrono::steady_clock::now() < deadline) {
+      usleep(10'000);
+    }
+    if (ended == 0) {
+      kill(pid_, SIGKILL);
+      waitpid(pid_, &status, 0);
+    }
     pid_ = -1;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return ended == 0 || !WIFEXITED(status) ? -1 : WEXITSTATUS(status);
   }
 
   std::string errors() const {
@@ -132,6 +152,17 @@ TEST(X11Programs, WithoutADisplayOneLineNamesTheHeadlessDisplayAndTheProgramStop
     EXPECT_EQ(errors.find("Graph display"), errors.rfind("Graph display")) << c.what << ": one line only\n" << errors;
     EXPECT_NE(errors.find("Error: Not in graphics mode"), std::string::npos) << c.what << ": " << errors;
   }
+}
+
+// Without a standard input the program's keys come from the null device:
+// its final line read finds the end of input at once. The X connection must
+// not become its standard input, or that read would wait on the X server
+// for ever.
+TEST(X11Programs, AProgramStartedWithoutStandardInputEndsByItself) {
+  X11_TEST_REQUIRE_SERVER();
+  Program program(HYPERBOLA_TRACE_PATH, {{"GRAPH_DISPLAY", "x11"}, {"GRAPH_SNAPSHOT", nullptr}},
+                  StandardInput::closed);
+  EXPECT_EQ(program.finish("", std::chrono::seconds(60)), 0) << "it did not end by itself: " << program.errors();
 }
 
 enum class WindowLoss { close_box, server_ends };

@@ -2,7 +2,11 @@
 // and exit; the tests run it as a child process and read its standard output.
 // Slots 4 and 5 of the library table hold stand-in libraries that announce
 // their initialisation and finalisation.
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cstdint>
+#include <cstdio>
 #include <limits>
 #include <string_view>
 
@@ -15,6 +19,7 @@ using runtime::StdOut;
 using runtime::WriteLn;
 
 std::string_view Scenario;
+const char* ReportPath = "";  // the scenario's second argument, where it has one
 
 void InitConsoleStandIn() {
   WriteLn(StdOut, "init console");
@@ -108,13 +113,24 @@ void Body() {
     RunThread(&RunErrorThread);
   } else if (Scenario == "buffered") {
     runtime::Write(runtime::Output, "no line end");
+  } else if (Scenario == "closed-streams") {
+    // Started with standard streams closed: a file opened now must get a
+    // descriptor of its own, standard input must be at its end and writing
+    // to standard output and error must succeed.
+    char byte = 0;
+    const ssize_t got = read(STDIN_FILENO, &byte, 1);
+    WriteLn(runtime::StdErr, "error line");
+    const int written = runtime::IOResult();
+    const int report = open(ReportPath, O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    dprintf(report, "descriptor %d, input %zd, output result %d", report, got, written);
   }
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2 || !ConsoleRegistered || !GraphicsRegistered) return 2;
+  if (argc < 2 || argc > 3 || !ConsoleRegistered || !GraphicsRegistered) return 2;
   Scenario = argv[1];
+  if (argc == 3) ReportPath = argv[2];
   runtime::RunProgram(&Body);
 }

@@ -98,6 +98,40 @@ ChildResult RunChild(const std::string& program, const std::vector<std::string>&
   return result;
 }
 
+ChildResult RunWithClosedStreams(const std::string& program, const std::vector<std::string>& arguments,
+                                 const std::vector<int>& closed) {
+  char errorsPath[] = "/tmp/runtime-test-err-XXXXXX";
+  char outputPath[] = "/tmp/runtime-test-out-XXXXXX";
+  const int errorsFd = mkstemp(errorsPath);
+  const int outputFd = mkstemp(outputPath);
+  int input[2];
+  if (pipe(input) != 0) return {};
+  close(input[1]);  // an open standard input is already at its end
+  const pid_t pid = fork();
+  if (pid == 0) {
+    dup2(input[0], STDIN_FILENO);
+    dup2(outputFd, STDOUT_FILENO);
+    dup2(errorsFd, STDERR_FILENO);
+    for (const int descriptor : {input[0], outputFd, errorsFd}) {
+      if (descriptor > STDERR_FILENO) close(descriptor);
+    }
+    for (const int descriptor : closed) close(descriptor);
+    Exec(program, arguments);
+  }
+  close(input[0]);
+  int status = 0;
+  waitpid(pid, &status, 0);
+  ChildResult result;
+  Decode(status, result);
+  result.output = WithoutCarriageReturns(ReadFile(outputPath));
+  result.errors = ReadFile(errorsPath);
+  close(outputFd);
+  close(errorsFd);
+  unlink(outputPath);
+  unlink(errorsPath);
+  return result;
+}
+
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
   std::size_t start = 0;

@@ -26,6 +26,12 @@ struct ChildResult {
 [[nodiscard]] ChildResult RunChild(const std::string& program, const std::vector<std::string>& arguments,
                                    OutputKind kind);
 
+// Runs `program` with the standard descriptors in `closed` closed; those
+// left open are an empty input and the files that `output` and `errors`
+// collect.
+[[nodiscard]] ChildResult RunWithClosedStreams(const std::string& program, const std::vector<std::string>& arguments,
+                                               const std::vector<int>& closed);
+
 // The lines of `text` (without their line feeds); a final line feed does not
 // start another line.
 [[nodiscard]] std::vector<std::string> Lines(const std::string& text);

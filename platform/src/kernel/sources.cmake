@@ -11,6 +11,7 @@ target_sources(platform PRIVATE
   src/kernel/last_error.cpp
   src/kernel/library.cpp
   src/kernel/process.cpp
+  src/kernel/process_start.cpp
   src/kernel/screen_metrics.cpp
   src/kernel/sleep.cpp
   src/kernel/std_handles.cpp
