@@ -1,4 +1,16 @@
 // Line input: the line editor behind every read of Input.
+//
+// The line is shown from the cell where the read began, filling the text
+// window's rows from left to right, one cell for each character in the
+// buffer; so the cell of any edit position follows from the line's first
+// cell. The editor moves the cursor straight to that cell, across the ends
+// of rows in both directions, and the cursor always stands where the next
+// character goes. A line that runs past the window's last row scrolls the
+// window up under it, and a move back to a row that has left the window at
+// the top scrolls it down again; the line's part of a row that comes into
+// view is drawn again from the buffer.
+#include <algorithm>
+
 #include "crt_state.h"
 
 namespace console {
@@ -20,44 +32,83 @@ constexpr std::uint8_t kEnd = 79;
 
 void Store(runtime::TextRec& f, std::int32_t at, std::uint8_t c) { f.BufferPtr[at] = static_cast<char>(c); }
 
+// Where the line being read stands in the text window.
+class LineOnScreen {
+ public:
+  // The line begins at the working cursor, which is brought into the window.
+  explicit LineOnScreen(const runtime::TextRec& f)
+      : f_(f),
+        width_(std::max(WinMaxX - WinMinX + 1, 1)),
+        bottom_(std::max(WinMaxY, WinMinY)),
+        firstX_(std::clamp(CurrX, WinMinX, WinMinX + width_ - 1)),
+        firstY_(std::clamp(CurrY, WinMinY, bottom_)) {
+    CurrX = firstX_;
+    CurrY = firstY_;
+  }
+
+  // Puts the working cursor on the cell of edit position `at`, scrolling
+  // the window until that cell is in it.
+  void MoveTo(std::int32_t at) {
+    while (RowOf(at) > bottom_) {
+      ShiftWindowRows(WinMinY, -1);
+      --firstY_;
+      ShowRow(bottom_);
+    }
+    while (RowOf(at) < WinMinY) {
+      ShiftWindowRows(WinMinY, 1);
+      ++firstY_;
+      ShowRow(WinMinY);
+    }
+    CurrX = WinMinX + Offset(at) % width_;
+    CurrY = RowOf(at);
+  }
+
+ private:
+  // Cells from the window's left edge on the line's first row.
+  [[nodiscard]] std::int32_t Offset(std::int32_t at) const { return firstX_ - WinMinX + at; }
+  [[nodiscard]] std::int32_t RowOf(std::int32_t at) const { return firstY_ + Offset(at) / width_; }
+
+  // Draws the line's characters that belong on row y.
+  void ShowRow(std::int32_t y) const {
+    const std::int32_t rowStart = (y - firstY_) * width_ - Offset(0);
+    const std::int32_t from = std::max(rowStart, 0);
+    const std::int32_t to = std::min(rowStart + width_, f_.BufferEnd);
+    for (std::int32_t at = from; at < to; ++at) {
+      WriteCell(WinMinX + Offset(at) % width_, y, static_cast<std::uint8_t>(f_.BufferPtr[at]));
+    }
+  }
+
+  const runtime::TextRec& f_;
+  const std::int32_t width_;
+  const std::int32_t bottom_;
+  const std::int32_t firstX_;
+  std::int32_t firstY_;  // moves with the rows as the window scrolls, above the window too
+};
+
 // Erases the last character of the line, on the screen and in the buffer;
 // only with the edit position at the end of the line.
-void BackSpace(runtime::TextRec& f) {
+void BackSpace(runtime::TextRec& f, LineOnScreen& line) {
   if (f.BufferPos > 0 && f.BufferPos == f.BufferEnd) {
-    WriteChar(kBackspace);
-    WriteChar(' ');
-    WriteChar(kBackspace);
     --f.BufferPos;
     --f.BufferEnd;
+    line.MoveTo(f.BufferPos);
+    WriteCell(CurrX, CurrY, ' ');
   }
 }
 
-void MoveLeft(runtime::TextRec& f) {
-  --f.BufferPos;
-  WriteChar(kBackspace);
-}
-
-void MoveRight(runtime::TextRec& f) {
-  WriteChar(static_cast<std::uint8_t>(f.BufferPtr[f.BufferPos]));
-  ++f.BufferPos;
-}
-
-void ExtendedKey(runtime::TextRec& f, std::uint8_t code) {
+void ExtendedKey(runtime::TextRec& f, LineOnScreen& line, std::uint8_t code) {
   switch (code) {
-    case kHome:
-      while (f.BufferPos > 0) MoveLeft(f);
-      break;
+    case kHome: f.BufferPos = 0; break;
     case kLeft:
-      if (f.BufferPos > 0) MoveLeft(f);
+      if (f.BufferPos > 0) --f.BufferPos;
       break;
     case kRight:
-      if (f.BufferPos < f.BufferEnd) MoveRight(f);
+      if (f.BufferPos < f.BufferEnd) ++f.BufferPos;
       break;
-    case kEnd:
-      while (f.BufferPos < f.BufferEnd) MoveRight(f);
-      break;
-    default: break;  // Up, Down, Ins, Del, function keys: nothing
+    case kEnd: f.BufferPos = f.BufferEnd; break;
+    default: return;  // Up, Down, Ins, Del, function keys: nothing
   }
+  line.MoveTo(f.BufferPos);
 }
 
 }  // namespace
@@ -66,15 +117,18 @@ std::int32_t CrtRead(runtime::TextRec& f) {
   GetScreenCursor(CurrX, CurrY);
   f.BufferPos = 0;
   f.BufferEnd = 0;
+  LineOnScreen line(f);
   for (bool reading = true; reading;) {
-    if (f.BufferPos > f.BufferEnd) f.BufferEnd = f.BufferPos;
     SetScreenCursor(CurrX, CurrY);
     const std::uint8_t c = ReadKey();
     switch (c) {
-      case 0: ExtendedKey(f, ReadKey()); break;
+      case 0: ExtendedKey(f, line, ReadKey()); break;
       case kBackspace:
-      case kCtrlS: BackSpace(f); break;
+      case kCtrlS: BackSpace(f, line); break;
       case kEnter:
+        // The next output begins on the row below the whole line, wherever
+        // in the line the cursor was.
+        line.MoveTo(f.BufferEnd);
         WriteChar(kEnter);
         WriteChar(kLineFeed);
         Store(f, f.BufferEnd, kEnter);
@@ -84,10 +138,8 @@ std::int32_t CrtRead(runtime::TextRec& f) {
         break;
       case kCtrlY:
       case kEsc:
-        // The screen cursor goes to the end of the line with the edit
-        // position, so that erasing backwards clears every character shown.
-        while (f.BufferPos < f.BufferEnd) MoveRight(f);
-        while (f.BufferEnd > 0) BackSpace(f);
+        f.BufferPos = f.BufferEnd;
+        while (f.BufferEnd > 0) BackSpace(f, line);
         break;
       case kCtrlZ:
         if (CheckEOF) {
@@ -97,11 +149,15 @@ std::int32_t CrtRead(runtime::TextRec& f) {
         }
         break;
       default:
-        // Two bytes stay free for the line end.
+        // Two bytes stay free for the line end. Every character stored takes
+        // one cell, a control character too (it shows as its picture), so
+        // that the screen keeps to the buffer.
         if (f.BufferPos < f.BufferSize - 2) {
           Store(f, f.BufferPos, c);
+          WriteCell(CurrX, CurrY, c);
           ++f.BufferPos;
-          WriteChar(c);
+          f.BufferEnd = std::max(f.BufferEnd, f.BufferPos);
+          line.MoveTo(f.BufferPos);
         }
         break;
     }

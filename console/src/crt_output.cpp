@@ -33,6 +33,16 @@ void ShiftWindowRows(std::int32_t top, std::int32_t rows) {
 
 void RemoveLine(std::int32_t y) { ShiftWindowRows(WinMinY + y - 1, -1); }
 
+void WriteCell(std::int32_t x, std::int32_t y, std::uint8_t c) {
+  win32::CHAR_INFO cell{};
+  cell.Char.AsciiChar = static_cast<char>(c);
+  cell.Attributes = TextAttr;
+  const auto column = static_cast<win32::SHORT>(x - 1);
+  const auto row = static_cast<win32::SHORT>(y - 1);
+  win32::SMALL_RECT target{column, row, column, row};
+  win32::WriteConsoleOutputA(OutHandle, &cell, win32::COORD{1, 1}, win32::COORD{0, 0}, &target);
+}
+
 void WriteChar(std::uint8_t c) {
   switch (c) {
     case 7: break;  // the bell: no cell, no movement
@@ -41,16 +51,9 @@ void WriteChar(std::uint8_t c) {
       break;
     case 10: ++CurrY; break;
     case 13: CurrX = WinMinX; break;
-    default: {
-      win32::CHAR_INFO cell{};
-      cell.Char.AsciiChar = static_cast<char>(c);
-      cell.Attributes = TextAttr;
-      const auto x = static_cast<win32::SHORT>(CurrX - 1);
-      const auto y = static_cast<win32::SHORT>(CurrY - 1);
-      win32::SMALL_RECT target{x, y, x, y};
-      win32::WriteConsoleOutputA(OutHandle, &cell, win32::COORD{1, 1}, win32::COORD{0, 0}, &target);
+    default:
+      WriteCell(CurrX, CurrY, c);
       ++CurrX;
-    }
   }
   if (CurrX > WinMaxX) {
     CurrX = WinMinX;

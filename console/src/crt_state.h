@@ -43,6 +43,9 @@ inline constexpr const char* ConIn = "CONIN$";
 void GetScreenCursor(std::int32_t& x, std::int32_t& y);
 void SetScreenCursor(std::int32_t x, std::int32_t y);
 void WriteChar(std::uint8_t c);
+// One cell holding `c` (whatever it is) in TextAttr at column x, row y
+// (1-based, of the screen); the cursor does not move.
+void WriteCell(std::int32_t x, std::int32_t y, std::uint8_t c);
 void RemoveLine(std::int32_t y);
 // Moves the window's rows from screen row `top` (1-based) to its last row
 // by `rows`: down when positive, up when negative. Rows moved past the

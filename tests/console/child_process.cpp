@@ -77,11 +77,12 @@ std::optional<ExitStatus> Reap(pid_t pid, Clock::time_point deadline) {
 
 }  // namespace
 
-PtyChild::PtyChild(const std::vector<std::string>& arguments, const std::string& stdoutFile, Group group) {
-  winsize size{};
-  size.ws_col = 80;
-  size.ws_row = 24;
-  if (openpty(&master_, &slave_, nullptr, nullptr, &size) != 0) return;
+PtyChild::PtyChild(const std::vector<std::string>& arguments, const std::string& stdoutFile, Group group,
+                   TerminalSize size) {
+  winsize window{};
+  window.ws_col = size.columns;
+  window.ws_row = size.rows;
+  if (openpty(&master_, &slave_, nullptr, nullptr, &window) != 0) return;
   tcgetattr(slave_, &settingsAtStart_);
   pid_ = fork();
   if (pid_ == 0) {
@@ -111,12 +112,14 @@ PtyChild::~PtyChild() {
   if (slave_ >= 0) close(slave_);
 }
 
-void PtyChild::Collect(std::chrono::milliseconds wait) {
+bool PtyChild::Collect(std::chrono::milliseconds wait) {
   pollfd entry{master_, POLLIN, 0};
-  if (poll(&entry, 1, static_cast<int>(wait.count())) <= 0) return;
+  if (poll(&entry, 1, static_cast<int>(wait.count())) <= 0) return false;
   char buffer[4096];
   const ssize_t n = read(master_, buffer, sizeof buffer);
-  if (n > 0) output_.append(buffer, static_cast<std::size_t>(n));
+  if (n <= 0) return false;
+  output_.append(buffer, static_cast<std::size_t>(n));
+  return true;
 }
 
 bool PtyChild::WaitForOutput(std::string_view text, std::chrono::milliseconds timeout) {
@@ -128,9 +131,9 @@ bool PtyChild::WaitForOutput(std::string_view text, std::chrono::milliseconds ti
   return true;
 }
 
-bool PtyChild::WaitUntilReading(std::chrono::milliseconds timeout) {
+bool PtyChild::WaitUntilReading(CellPosition cursor, std::chrono::milliseconds timeout) {
   if (!WaitForOutput("\x1b[6n", timeout)) return false;
-  Type("\x1b[3;5R");
+  Type("\x1b[" + std::to_string(cursor.row) + ";" + std::to_string(cursor.column) + "R");
   return true;
 }
 
@@ -150,7 +153,8 @@ std::optional<ExitStatus> PtyChild::WaitForExit(std::chrono::milliseconds timeou
     int status = 0;
     if (waitpid(pid_, &status, WNOHANG) == pid_) {
       exited_ = true;
-      Collect(0ms);
+      while (Collect(0ms)) {
+      }
       if (WIFSIGNALED(status)) return ExitStatus{true, WTERMSIG(status)};
       return ExitStatus{false, WEXITSTATUS(status)};
     }

@@ -21,23 +21,34 @@ struct ExitStatus {
   int code = 0;  // the exit code, or the signal number when signalled
 };
 
+// A terminal's size, and a cell on it (1-based, as a terminal reports it).
+struct TerminalSize {
+  unsigned short columns = 80;
+  unsigned short rows = 24;
+};
+struct CellPosition {
+  int row = 3;
+  int column = 5;
+};
+
 class PtyChild {
  public:
   enum class Group { SessionLeader, ForegroundJob };
 
-  // Starts the probe with `arguments`; `stdoutFile`, when not empty,
-  // receives its standard output instead of the terminal. As a foreground
-  // job the probe runs in a process group of its own below a setsid()
-  // leader, as under a shell, so that job-control signals stop it.
+  // Starts the probe with `arguments` on a terminal of `size`;
+  // `stdoutFile`, when not empty, receives its standard output instead of
+  // the terminal. As a foreground job the probe runs in a process group of
+  // its own below a setsid() leader, as under a shell, so that job-control
+  // signals stop it.
   explicit PtyChild(const std::vector<std::string>& arguments, const std::string& stdoutFile = "",
-                    Group group = Group::SessionLeader);
+                    Group group = Group::SessionLeader, TerminalSize size = {});
   ~PtyChild();
   PtyChild(const PtyChild&) = delete;
   PtyChild& operator=(const PtyChild&) = delete;
 
   // Waits until the probe has put the terminal into raw mode and asked for
-  // the cursor position, and answers "row 3, column 5".
-  [[nodiscard]] bool WaitUntilReading(std::chrono::milliseconds timeout = 5s);
+  // the cursor position, and answers with `cursor` (row 3, column 5).
+  [[nodiscard]] bool WaitUntilReading(CellPosition cursor = {}, std::chrono::milliseconds timeout = 5s);
   void Type(std::string_view bytes);
   // Collects output until `text` has appeared or the time is up.
   [[nodiscard]] bool WaitForOutput(std::string_view text, std::chrono::milliseconds timeout = 5s);
@@ -50,7 +61,9 @@ class PtyChild {
   [[nodiscard]] termios SettingsNow() const;
 
  private:
-  void Collect(std::chrono::milliseconds wait);
+  // Reads what the probe wrote, waiting up to `wait` for it; false when
+  // nothing came.
+  bool Collect(std::chrono::milliseconds wait);
 
   int master_ = -1;
   int slave_ = -1;

@@ -8,6 +8,8 @@
 #include <thread>
 
 #include "child_process.h"
+#include "line_layout.h"
+#include "terminal_screen.h"
 
 namespace console {
 namespace {
@@ -82,6 +84,73 @@ INSTANTIATE_TEST_SUITE_P(
         TypedLine{"Utf8Character", "line", {"caf\xc3\xa9\r"}, "caf\xe9\r\n"},
         TypedLine{"BracketedPaste", "line", {"\x1b[200~pasted\x1b[201~\r"}, "pasted\r\n"}),
     [](const testing::TestParamInfo<TypedLine>& info) { return std::string(info.param.name); });
+
+// Lines wider than the terminal, at two widths: whatever the keys did, the
+// terminal shows exactly the line that was read, from the cell where the
+// read began, and the cursor ends at the start of the row below it.
+class WideLine : public testing::TestWithParam<unsigned short> {
+ protected:
+  static constexpr unsigned short kRows = 24;
+  static constexpr const char* kHome = "\x1b[H";
+  static constexpr const char* kEnd = "\x1b[F";
+  static constexpr const char* kLeft = "\x1b[D";
+  static constexpr const char* kBackspace = "\x7f";
+  static constexpr const char* kEraseLine = "\x19";  // Ctrl-Y, as Esc
+
+  static std::string Letters(std::size_t count) {
+    std::string text;
+    for (std::size_t i = 0; i < count; ++i) text += static_cast<char>('a' + i % 26);
+    return text;
+  }
+
+  static std::string Times(int count, const std::string& key) {
+    std::string keys;
+    for (int i = 0; i < count; ++i) keys += key;
+    return keys;
+  }
+
+  // Types `keys` and Enter from `start`; the line must read as `line`.
+  static void ExpectShownAsRead(CellPosition start, const std::string& keys, const std::string& line) {
+    const int width = GetParam();
+    const std::string file = ScratchFile("wide-" + std::to_string(width) + ".line");
+    PtyChild probe({"line", file}, "", PtyChild::Group::SessionLeader, {GetParam(), kRows});
+    ASSERT_TRUE(probe.WaitUntilReading(start));
+    probe.Type(keys + "\r");
+    const auto status = probe.WaitForExit();
+    ASSERT_TRUE(status.has_value()) << "the read did not end";
+    EXPECT_EQ(ReadFile(file), line + "\r\n");
+    TerminalScreen screen(width, kRows);
+    screen.Feed(probe.Output());
+    std::vector<std::string> rows;
+    for (int y = 0; y < kRows; ++y) rows.push_back(screen.Row(y));
+    EXPECT_EQ(screen.CursorX(), 0);
+    EXPECT_EQ(rows, LineOnBlankScreen(line, start.column - 1, screen.CursorY() - 1, width, kRows));
+  }
+};
+
+TEST_P(WideLine, HomeAndEndLeaveTheLineWhereItIs) {
+  const std::string text = Letters(200);
+  ExpectShownAsRead({3, 5}, text + Times(3, std::string(kHome) + kEnd) + kHome + "XY" + kEnd + "Z",
+                    "XY" + text.substr(2) + "Z");
+}
+
+TEST_P(WideLine, LeftAndBackspaceCrossBackOverTheWrap) {
+  // The first part fills its row to the last column, the tail wraps.
+  const std::string first = Letters(GetParam() - 4u);
+  ExpectShownAsRead({3, 5}, first + "tail" + Times(6, kLeft) + "L" + kEnd + Times(5, kBackspace) + "ok",
+                    first.substr(0, first.size() - 2) + "Lok");
+}
+
+TEST_P(WideLine, ALineThatScrollsTheScreenStaysWhereItIsShown) {
+  const std::string text = Letters(230);
+  ExpectShownAsRead({kRows, 5}, Letters(150) + kEraseLine + text + kHome + "AB" + kEnd + Times(3, kBackspace),
+                    "AB" + text.substr(2, text.size() - 5));
+}
+
+INSTANTIATE_TEST_SUITE_P(Widths, WideLine, testing::Values(80, 132),
+                         [](const testing::TestParamInfo<unsigned short>& info) {
+                           return std::to_string(info.param) + "Columns";
+                         });
 
 TEST(Terminal, ReadLineStartsAtTheTerminalsCursorAndEndsOnTheNextRow) {
   const std::string file = ScratchFile("cursor.line");
