@@ -58,20 +58,42 @@ void Decode(int status, ChildResult& result) {
   result.signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
 }
 
+// The two files that collect a child's standard output and error, removed
+// when done with.
+class OutputFiles {
+ public:
+  OutputFiles() : outputFd(mkstemp(outputPath)), errorsFd(mkstemp(errorsPath)) {}
+  ~OutputFiles() {
+    close(outputFd);
+    close(errorsFd);
+    unlink(outputPath);
+    unlink(errorsPath);
+  }
+  OutputFiles(const OutputFiles&) = delete;
+  OutputFiles& operator=(const OutputFiles&) = delete;
+
+  void ReadInto(ChildResult& result) const {
+    result.rawOutput = ReadFile(outputPath);
+    result.output = WithoutCarriageReturns(result.rawOutput);
+    result.errors = ReadFile(errorsPath);
+  }
+
+  char outputPath[29] = "/tmp/runtime-test-out-XXXXXX";
+  char errorsPath[29] = "/tmp/runtime-test-err-XXXXXX";
+  const int outputFd;
+  const int errorsFd;
+};
+
 }  // namespace
 
 ChildResult RunChild(const std::string& program, const std::vector<std::string>& arguments, OutputKind kind) {
-  char errorsPath[] = "/tmp/runtime-test-err-XXXXXX";
-  char outputPath[] = "/tmp/runtime-test-out-XXXXXX";
-  const int errorsFd = mkstemp(errorsPath);
-  const int outputFd = mkstemp(outputPath);
-  ChildResult result;
+  const OutputFiles files;
   int status = 0;
   if (kind == OutputKind::File) {
     const pid_t pid = fork();
     if (pid == 0) {
-      dup2(outputFd, STDOUT_FILENO);
-      dup2(errorsFd, STDERR_FILENO);
+      dup2(files.outputFd, STDOUT_FILENO);
+      dup2(files.errorsFd, STDERR_FILENO);
       Exec(program, arguments);
     }
     waitpid(pid, &status, 0);
@@ -79,40 +101,32 @@ ChildResult RunChild(const std::string& program, const std::vector<std::string>&
     int master = -1;
     const pid_t pid = forkpty(&master, nullptr, nullptr, nullptr);
     if (pid == 0) {
-      dup2(errorsFd, STDERR_FILENO);
+      dup2(files.errorsFd, STDERR_FILENO);
       Exec(program, arguments);
     }
     const std::string terminalText = ReadAll(master);
     close(master);
     waitpid(pid, &status, 0);
-    std::ofstream(outputPath, std::ios::binary) << terminalText;
+    std::ofstream(files.outputPath, std::ios::binary) << terminalText;
   }
+  ChildResult result;
   Decode(status, result);
-  result.rawOutput = ReadFile(outputPath);
-  result.output = WithoutCarriageReturns(result.rawOutput);
-  result.errors = ReadFile(errorsPath);
-  close(outputFd);
-  close(errorsFd);
-  unlink(outputPath);
-  unlink(errorsPath);
+  files.ReadInto(result);
   return result;
 }
 
 ChildResult RunWithClosedStreams(const std::string& program, const std::vector<std::string>& arguments,
                                  const std::vector<int>& closed) {
-  char errorsPath[] = "/tmp/runtime-test-err-XXXXXX";
-  char outputPath[] = "/tmp/runtime-test-out-XXXXXX";
-  const int errorsFd = mkstemp(errorsPath);
-  const int outputFd = mkstemp(outputPath);
+  const OutputFiles files;
   int input[2];
   if (pipe(input) != 0) return {};
   close(input[1]);  // an open standard input is already at its end
   const pid_t pid = fork();
   if (pid == 0) {
     dup2(input[0], STDIN_FILENO);
-    dup2(outputFd, STDOUT_FILENO);
-    dup2(errorsFd, STDERR_FILENO);
-    for (const int descriptor : {input[0], outputFd, errorsFd}) {
+    dup2(files.outputFd, STDOUT_FILENO);
+    dup2(files.errorsFd, STDERR_FILENO);
+    for (const int descriptor : {input[0], files.outputFd, files.errorsFd}) {
       if (descriptor > STDERR_FILENO) close(descriptor);
     }
     for (const int descriptor : closed) close(descriptor);
@@ -123,12 +137,7 @@ ChildResult RunWithClosedStreams(const std::string& program, const std::vector<s
   waitpid(pid, &status, 0);
   ChildResult result;
   Decode(status, result);
-  result.output = WithoutCarriageReturns(ReadFile(outputPath));
-  result.errors = ReadFile(errorsPath);
-  close(outputFd);
-  close(errorsFd);
-  unlink(outputPath);
-  unlink(errorsPath);
+  files.ReadInto(result);
   return result;
 }
 
