@@ -89,6 +89,12 @@ PtyChild::PtyChild(const std::vector<std::string>& arguments, const std::string&
     close(master_);
     const rlimit noCore{0, 0};
     setrlimit(RLIMIT_CORE, &noCore);  // a signal that dumps core leaves no file behind
+    // Whatever the test runner ignores or blocks (a launcher that ignores
+    // SIGPIPE, say), the probe starts with every signal at its default.
+    struct sigaction byDefault {};
+    byDefault.sa_handler = SIG_DFL;
+    for (int signal = 1; signal < NSIG; ++signal) sigaction(signal, &byDefault, nullptr);
+    sigprocmask(SIG_SETMASK, &byDefault.sa_mask, nullptr);
     setsid();
     ioctl(slave_, TIOCSCTTY, 0);
     dup2(slave_, STDIN_FILENO);

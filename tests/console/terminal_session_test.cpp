@@ -220,7 +220,11 @@ TEST(TerminalSettings, RestoredAfterARunTimeError) {
 TEST(TerminalSettings, RestoredWhenCtrlCInterrupts) {
   PtyChild probe({"readln"});
   ASSERT_TRUE(probe.WaitUntilReading());
-  probe.Type("ab\x03");
+  // Ctrl-C once the line is being edited: typed along with the cursor
+  // answer, the terminal would throw the unread answer away with it.
+  probe.Type("ab");
+  ASSERT_TRUE(probe.WaitForOutput("b"));
+  probe.Type("\x03");
   const auto status = probe.WaitForExit();
   ASSERT_TRUE(status.has_value());
   EXPECT_TRUE(status->signalled);
