@@ -114,6 +114,9 @@ void ExtendedKey(runtime::TextRec& f, LineOnScreen& line, std::uint8_t code) {
 }  // namespace
 
 std::int32_t CrtRead(runtime::TextRec& f) {
+  // A prompt written without a line end is on the screen before the user
+  // types, and the line starts behind it.
+  FlushPendingOutput();
   GetScreenCursor(CurrX, CurrY);
   f.BufferPos = 0;
   f.BufferEnd = 0;

@@ -99,6 +99,14 @@ TEST_F(LineEditor, ReadLnOnInputTakesTheLineAndItsEnd) {
   EXPECT_EQ(CursorSaveY, 2);
 }
 
+TEST_F(LineEditor, APromptWrittenWithoutALineEndStandsBeforeTheLine) {
+  runtime::Write(runtime::Output, "Name? ");
+  Text("Ada\r");
+  runtime::ReadLn(runtime::Input);
+  EXPECT_EQ(Row(0), "Name? Ada");
+  EXPECT_EQ(CursorSaveY, 1);
+}
+
 TEST_F(LineEditor, ATypedBellOrLineFeedIsStoredAndTakesOneCellLikeATab) {
   Text("a");
   Char(7);
