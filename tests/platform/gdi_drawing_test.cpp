@@ -4,6 +4,7 @@
 
 #include <limits>
 #include <random>
+#include <vector>
 
 #include "gdi_test_support.h"
 #include "platform/gdi.h"
@@ -53,6 +54,36 @@ TEST(GdiPixels, OutsideTheBitmapOrWithABadContextNothingHappens) {
   EXPECT_FALSE(SetPixelV(bogus, 0, 0, kInk));
   EXPECT_EQ(GetPixel(bogus, 0, 0), CLR_INVALID);
   EXPECT_FALSE(SetPixelV(nullptr, 0, 0, kInk));
+}
+
+// Scan lines arrive as blue, green, red, 0 bytes, counted from the bottom
+// row unless the height asks for the top row first.
+TEST(GdiPixels, GetDIBitsCopiesWholeScanLinesEitherWayUp) {
+  MemoryCanvas canvas(3, 2);
+  SetPixelV(canvas.dc(), 0, 0, RGB(1, 2, 3));
+  SetPixelV(canvas.dc(), 2, 1, RGB(250, 251, 252));
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  ASSERT_EQ(GetDIBits(canvas.dc(), canvas.bitmap(), 0, 0, nullptr, &info, DIB_RGB_COLORS), 2);
+  EXPECT_EQ(info.bmiHeader.biWidth, 3);
+  EXPECT_EQ(info.bmiHeader.biHeight, 2);
+  EXPECT_EQ(info.bmiHeader.biBitCount, 32);
+
+  std::vector<BYTE> bits(24, 0xEE);
+  EXPECT_EQ(GetDIBits(canvas.dc(), canvas.bitmap(), 0, 5, bits.data(), &info, DIB_RGB_COLORS), 2);
+  EXPECT_EQ(bits, (std::vector<BYTE>{0, 0, 0, 0, 0, 0, 0, 0, 252, 251, 250, 0,  // bottom row
+                                     3, 2, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+  info.bmiHeader.biHeight = -2;
+  std::vector<BYTE> top(12, 0xEE);
+  EXPECT_EQ(GetDIBits(canvas.dc(), canvas.bitmap(), 0, 1, top.data(), &info, DIB_RGB_COLORS), 1);
+  EXPECT_EQ(top, (std::vector<BYTE>{3, 2, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+
+  // Any other form, or a size that is not the bitmap's, copies nothing.
+  info.bmiHeader.biBitCount = 24;
+  EXPECT_EQ(GetDIBits(canvas.dc(), canvas.bitmap(), 0, 1, top.data(), &info, DIB_RGB_COLORS), 0);
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biWidth = 4;
+  EXPECT_EQ(GetDIBits(canvas.dc(), canvas.bitmap(), 0, 1, top.data(), &info, DIB_RGB_COLORS), 0);
 }
 
 TEST(GdiLines, EndPointIsNotDrawnInAnyDirection) {

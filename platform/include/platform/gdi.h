@@ -113,6 +113,38 @@ constexpr DWORD WHITENESS = 0x00FF0062;    // 1
 // The truth-table byte of a ternary raster operation code.
 constexpr BYTE Rop3Index(DWORD rop) { return static_cast<BYTE>((rop >> 16) & 0xFF); }
 
+// ---- Device-independent bitmaps ---------------------------------------------
+
+// The description of the pixels that GetDIBits delivers.
+struct BITMAPINFOHEADER {
+  DWORD biSize;
+  LONG biWidth;
+  LONG biHeight;  // > 0: scan line 0 is the bottom row; < 0: the top row
+  WORD biPlanes;
+  WORD biBitCount;
+  DWORD biCompression;
+  DWORD biSizeImage;
+  LONG biXPelsPerMeter;
+  LONG biYPelsPerMeter;
+  DWORD biClrUsed;
+  DWORD biClrImportant;
+};
+
+struct RGBQUAD {
+  BYTE rgbBlue;
+  BYTE rgbGreen;
+  BYTE rgbRed;
+  BYTE rgbReserved;
+};
+
+struct BITMAPINFO {
+  BITMAPINFOHEADER bmiHeader;
+  RGBQUAD bmiColors[1];
+};
+
+constexpr DWORD BI_RGB = 0;
+constexpr UINT DIB_RGB_COLORS = 0;
+
 // ---- Regions ----------------------------------------------------------------
 
 // Results of SelectClipRgn (and of SelectObject with a region).
@@ -136,6 +168,15 @@ HGDIOBJ GetStockObject(int which);
 COLORREF SetPixel(HDC dc, int x, int y, COLORREF colour);
 BOOL SetPixelV(HDC dc, int x, int y, COLORREF colour);
 COLORREF GetPixel(HDC dc, int x, int y);
+
+// Copies `lines` scan lines of a bitmap, from scan line `start`, into
+// `bits`, and returns how many it copied (0 on failure). Each pixel arrives
+// as four bytes, blue, green, red and 0, a row of biWidth pixels per scan
+// line; only that form is offered: `info` must describe the whole bitmap
+// (its width, its height either way up) with 1 plane, 32 bits and BI_RGB.
+// With `bits` null, `info` is filled in for the bitmap instead (bottom row
+// first) and the bitmap's height returned.
+int GetDIBits(HDC dc, HBITMAP bitmap, UINT start, UINT lines, void* bits, BITMAPINFO* info, UINT usage);
 
 // Pens, brushes, lines and rectangles. LineTo draws from the current
 // position up to, but not including, the end point, which becomes the new

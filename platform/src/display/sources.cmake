@@ -12,6 +12,7 @@ target_sources(platform PRIVATE
   src/display/system_metrics.cpp
   src/gdi/device_context.cpp
   src/gdi/gdi_blit.cpp
+  src/gdi/gdi_dib.cpp
   src/gdi/gdi_lines.cpp
   src/gdi/gdi_objects.cpp
   src/gdi/gdi_pixels.cpp

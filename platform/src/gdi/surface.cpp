@@ -132,6 +132,18 @@ void Surface::fill_row(int x1, int x2, int y, std::uint32_t value) {
   dirty_->mark(RECT{x1, y, x2, y + 1});
 }
 
+void Surface::read_row(int x1, int x2, int y, std::uint32_t* out) const {
+  if (x1 >= x2) return;
+  const std::uint32_t* row = &pixels_[index(0, y)];
+  if (!dirty_) {
+    // A memory bitmap is shared only under its users' own lock: read it at
+    // full speed.
+    std::copy(row + x1, row + x2, out);
+    return;
+  }
+  for (int x = x1; x < x2; ++x) *out++ = load(x, y);
+}
+
 std::vector<std::uint32_t> Surface::copy(const RECT& area) const {
   std::vector<std::uint32_t> pixels;
   if (is_empty(area)) return pixels;

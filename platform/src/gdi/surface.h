@@ -117,6 +117,9 @@ class Surface {
   // Stores `value` in columns [x1, x2) of row y (inside the surface).
   void fill_row(int x1, int x2, int y, std::uint32_t value);
 
+  // Copies columns [x1, x2) of row y (inside the surface) to `out`.
+  void read_row(int x1, int x2, int y, std::uint32_t* out) const;
+
   // A copy of the rectangle (inside the surface), row by row.
   std::vector<std::uint32_t> copy(const RECT& area) const;
 
