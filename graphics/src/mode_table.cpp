@@ -55,6 +55,7 @@ void SetupWin32GUIDefault(TModeInfo& mode) {
   mode.SetVisualPage = &SetVisualWin32GUI;
   mode.SetActivePage = &SetActiveWin32GUI;
   mode.PutImage = &PutImageWin32GUI;
+  mode.GetScanLine = &GetScanLineWin32GUI;
   mode.HLine = &HLine16Win32GUI;
   mode.VLine = &VLine16Win32GUI;
   mode.InitRoutine = &InitWin32GUI16Colors;

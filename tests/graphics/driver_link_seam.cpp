@@ -50,6 +50,9 @@ void PutPixel16Win32GUI(std::int16_t, std::int16_t, std::uint16_t) { NoWindowInT
 std::uint16_t GetPixel16Win32GUI(std::int16_t, std::int16_t) { NoWindowInTests("GetPixel"); }
 void HLine16Win32GUI(std::int16_t, std::int16_t, std::int16_t) { NoWindowInTests("HLine"); }
 void VLine16Win32GUI(std::int16_t, std::int16_t, std::int16_t) { NoWindowInTests("VLine"); }
+void GetScanLineWin32GUI(std::int16_t, std::int16_t, std::int16_t, void*) {
+  NoWindowInTests("GetScanLine");
+}
 void SetRGBPaletteWin32GUI(std::int16_t, std::int16_t, std::int16_t, std::int16_t) {}
 void GetRGBPaletteWin32GUI(std::int16_t, std::int16_t& red, std::int16_t& green,
                            std::int16_t& blue) {

@@ -5,7 +5,9 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <random>
 #include <string>
+#include <vector>
 
 #include "driver_test_support.h"
 #include "graphics/graph_window.h"
@@ -102,6 +104,32 @@ TEST_F(ImageWindow, NothingIsDrawnOnceTheWindowIsClosed) {
 // The repaint that brings an image to the window may still be waiting when
 // the program closes the graph window; the window shows (and a snapshot
 // keeps) the last picture all the same.
+// Colour numbers that share a colour with a lower one read as the lower,
+// and points outside the viewport or the window read as 0, as from GetPixel.
+TEST_F(ImageWindow, GetScanLineReadsWhatGetPixelReads) {
+  std::mt19937 random(5);
+  for (std::int16_t y = 0; y < 40; ++y) {
+    for (std::int16_t x = 0; x < 80; ++x) PutPixel(x, y, static_cast<std::uint16_t>(random() % 256));
+  }
+  for (const bool clip : {true, false}) {
+    SetViewPort(20, 10, 60, 17, clip);
+    for (std::int16_t y = -1; y <= 9; ++y) {
+      std::vector<std::uint8_t> row(2 * 61);
+      GetScanLine(-30, 30, y, row.data());
+      for (std::int16_t x = -30; x <= 30; ++x) {
+        const std::size_t i = static_cast<std::size_t>(x + 30) * 2;
+        ASSERT_EQ(row[i] | (row[i + 1] << 8), GetPixel(x, y)) << x << "," << y << " clip " << clip;
+      }
+    }
+  }
+  CloseGraph();
+  GraphResult = grOk;
+  std::vector<std::uint8_t> row(4, 0xEE);
+  GetScanLine(0, 1, 0, row.data());
+  EXPECT_EQ(row, (std::vector<std::uint8_t>{0, 0, 0, 0}));
+  EXPECT_EQ(GraphResult, grError);
+}
+
 TEST(ImageWindowClosing, AnImagePutJustBeforeCloseGraphIsInTheLastPicture) {
   const std::string path = ::testing::TempDir() + "last_picture_" + std::to_string(::getpid()) + ".png";
   ::setenv("GRAPH_SNAPSHOT", path.c_str(), 1);

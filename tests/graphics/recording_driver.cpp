@@ -44,6 +44,21 @@ std::uint16_t RecordingGetPixel(std::int16_t x, std::int16_t y) {
   return ToScreen(sx, sy) ? recorder.At(sx, sy) : 0;
 }
 
+// One call per row: what GetPixel would read at each pixel, stored as an
+// image row of 16-bit little-endian colour numbers.
+void RecordingGetScanLine(std::int16_t x1, std::int16_t x2, std::int16_t y, void* data) {
+  Record(CallKind::GetScanLine, x1, x2, y);
+  auto* out = static_cast<std::uint8_t*>(data);
+  for (std::int32_t x = x1; x <= x2; ++x) {
+    std::int32_t sx = x;
+    std::int32_t sy = y;
+    const bool onPicture = ToScreen(sx, sy) && sx >= 0 && sy >= 0 && sx < recorder.Width && sy < recorder.Height;
+    const std::uint16_t color = onPicture ? recorder.At(sx, sy) : 0;
+    *out++ = static_cast<std::uint8_t>(color);
+    *out++ = static_cast<std::uint8_t>(color >> 8);
+  }
+}
+
 void RecordingHLine(std::int16_t x1, std::int16_t x2, std::int16_t y) {
   Record(CallKind::HLine, x1, x2, y);
   for (std::int32_t x = std::min(x1, x2); x <= std::max(x1, x2); ++x) {
@@ -138,6 +153,7 @@ TModeInfo RecordingMode(std::int32_t width, std::int32_t height, std::int32_t co
   mode.GetRGBPalette = &RecordingGetRGBPalette;
   mode.SetActivePage = &RecordingSetActivePage;
   mode.SetVisualPage = &RecordingSetVisualPage;
+  mode.GetScanLine = &RecordingGetScanLine;
   mode.HLine = &RecordingHLine;
   mode.VLine = &RecordingVLine;
   mode.InitRoutine = &RecordingInit;

@@ -21,6 +21,7 @@ enum class CallKind : std::uint8_t {
   DirectPutPixel,
   PutPixel,
   GetPixel,
+  GetScanLine,
   HLine,
   VLine,
   SetRGBPalette,

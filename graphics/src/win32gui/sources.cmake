@@ -6,6 +6,7 @@ target_sources(graphics PRIVATE
   src/win32gui/palette.cpp
   src/win32gui/pixels.cpp
   src/win32gui/runs.cpp
+  src/win32gui/scan_line.cpp
   src/win32gui/text_win32gui.cpp
   src/win32gui/win32gui_state.cpp
   src/win32gui/window_proc.cpp

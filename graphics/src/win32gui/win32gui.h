@@ -20,6 +20,7 @@ void PutPixel16Win32GUI(std::int16_t x, std::int16_t y, std::uint16_t color);
 std::uint16_t GetPixel16Win32GUI(std::int16_t x, std::int16_t y);
 void HLine16Win32GUI(std::int16_t x1, std::int16_t x2, std::int16_t y);
 void VLine16Win32GUI(std::int16_t x, std::int16_t y1, std::int16_t y2);
+void GetScanLineWin32GUI(std::int16_t x1, std::int16_t x2, std::int16_t y, void* data);
 
 // Palette.
 void SetRGBPaletteWin32GUI(std::int16_t color, std::int16_t red, std::int16_t green,
