@@ -1,15 +1,12 @@
 // Entering graphics mode: InitGraph, SetGraphMode and the drawing defaults
 // that every successful mode set establishes.
+#include "depth_drivers.h"
 #include "graphics/graph.h"
 #include "runtime/errors.h"
 
 namespace graph {
 
 namespace {
-
-bool IsDepthDriver(std::int16_t driver) {
-  return driver >= FirstDepthDriver && driver <= LastDepthDriver;
-}
 
 GraphString WithTrailingBackslash(const GraphString& path) {
   if (path.empty() || path.view().back() == '\\') return path;

@@ -1,6 +1,7 @@
 // The mode registry: ModeList in order of addition (list drivers 9 and 10)
 // and one list per colour-depth driver 11 .. 21, ordered by size. Every list
 // owns its records; each record is a separate heap block freed at exit.
+#include "depth_drivers.h"
 #include "graphics/graph.h"
 
 namespace graph {
@@ -21,10 +22,6 @@ constexpr std::array<Resolution, 15> kResolutions = {{
 
 // Colour counts of the depth drivers 11 .. 18.
 constexpr std::array<std::int32_t, 8> kDepthColors = {2, 4, 16, 64, 256, 4096, 32768, 65536};
-
-bool IsDepthDriver(std::int16_t driver) {
-  return driver >= FirstDepthDriver && driver <= LastDepthDriver;
-}
 
 // Size order of the depth lists: MaxX first, then MaxY.
 bool IsLarger(const TModeInfo& a, const TModeInfo& b) {

@@ -228,6 +228,49 @@ inline constexpr std::uint16_t OrPut = 2;
 inline constexpr std::uint16_t AndPut = 3;
 inline constexpr std::uint16_t NotPut = 4;
 
+// The 16 standard colours, the first entries of DefaultColors.
+inline constexpr std::uint16_t Black = 0;
+inline constexpr std::uint16_t Blue = 1;
+inline constexpr std::uint16_t Green = 2;
+inline constexpr std::uint16_t Cyan = 3;
+inline constexpr std::uint16_t Red = 4;
+inline constexpr std::uint16_t Magenta = 5;
+inline constexpr std::uint16_t Brown = 6;
+inline constexpr std::uint16_t LightGray = 7;
+inline constexpr std::uint16_t DarkGray = 8;
+inline constexpr std::uint16_t LightBlue = 9;
+inline constexpr std::uint16_t LightGreen = 10;
+inline constexpr std::uint16_t LightCyan = 11;
+inline constexpr std::uint16_t LightRed = 12;
+inline constexpr std::uint16_t LightMagenta = 13;
+inline constexpr std::uint16_t Yellow = 14;
+inline constexpr std::uint16_t White = 15;
+
+// Fill patterns: the rows of FillPatternTable.
+inline constexpr std::uint16_t EmptyFill = 0;       // background colour only
+inline constexpr std::uint16_t SolidFill = 1;
+inline constexpr std::uint16_t LineFill = 2;        // horizontal bands
+inline constexpr std::uint16_t LtSlashFill = 3;     // thin diagonals
+inline constexpr std::uint16_t SlashFill = 4;       // thick diagonals
+inline constexpr std::uint16_t BkSlashFill = 5;     // thick diagonals, other way
+inline constexpr std::uint16_t LtBkSlashFill = 6;   // thin diagonals, other way
+inline constexpr std::uint16_t HatchFill = 7;       // square hatch
+inline constexpr std::uint16_t XHatchFill = 8;      // diamond cross-hatch
+inline constexpr std::uint16_t InterleaveFill = 9;  // interleaved dots
+inline constexpr std::uint16_t WideDotFill = 10;
+inline constexpr std::uint16_t CloseDotFill = 11;
+inline constexpr std::uint16_t UserFill = 12;       // the pattern of SetFillPattern
+
+// A palette as default colour numbers: entry i of the palette shows default
+// colour Colors[i]. Size is the number of entries in use (PaletteSize); -1
+// marks an entry that SetAllPalette leaves alone, or that GetPalette found
+// holding a colour that is none of the default ones.
+inline constexpr int MaxPaletteEntries = 256;
+struct PaletteType {
+  std::uint16_t Size;
+  std::array<std::int16_t, MaxPaletteEntries> Colors;
+};
+
 // ---------------------------------------------------------------------------
 // Library state (defined in graph_state.cpp)
 
@@ -297,6 +340,40 @@ void ClearDevice();
 
 void SetLineStyle(std::uint16_t lineStyle, std::uint16_t pattern, std::uint16_t thickness);
 void GetLineSettings(LineSettingsType& settings);
+
+// Colour, write mode and the current position (CurrentX, CurrentY). LineTo
+// and LineRel draw with the line settings and move the position; Line
+// leaves it where it is.
+void SetColor(std::uint16_t color);
+[[nodiscard]] std::uint16_t GetColor();
+[[nodiscard]] std::uint16_t GetBkColor();
+void SetWriteMode(std::uint16_t mode);
+void MoveTo(std::int16_t x, std::int16_t y);
+void MoveRel(std::int16_t dx, std::int16_t dy);
+void LineTo(std::int16_t x, std::int16_t y);
+void LineRel(std::int16_t dx, std::int16_t dy);
+[[nodiscard]] std::int16_t GetX();
+[[nodiscard]] std::int16_t GetY();
+
+void SetFillStyle(std::uint16_t pattern, std::uint16_t color);
+void SetFillPattern(const FillPattern& pattern, std::uint16_t color);
+void GetFillSettings(FillSettingsType& fillInfo);
+void GetFillPattern(FillPattern& pattern);
+void SetAspectRatio(std::uint16_t xAspect, std::uint16_t yAspect);
+void GetAspectRatio(std::uint16_t& xAspect, std::uint16_t& yAspect);
+
+// Palettes by default colour numbers, and what the library can say about
+// itself.
+[[nodiscard]] std::int16_t GetPaletteSize();
+void GetDefaultPalette(PaletteType& palette);
+void GetPalette(PaletteType& palette);
+void SetPalette(std::uint16_t colorNum, std::int16_t color);
+void SetAllPalette(const PaletteType& palette);
+[[nodiscard]] GraphString GraphErrorMsg(std::int16_t errorCode);
+[[nodiscard]] GraphString GetDriverName();
+[[nodiscard]] GraphString GetModeName(std::int16_t modeNumber);
+[[nodiscard]] std::int16_t GetGraphMode();
+[[nodiscard]] std::int16_t GetMaxMode();
 
 std::int16_t InstallUserFont(const GraphString& name);
 void FreeFontData();  // at exit: releases the stroke data of every registered font

@@ -17,6 +17,17 @@ namespace graph {
 
 // Text settings values.
 inline constexpr std::uint16_t DefaultFont = 0;  // the 8 x 8 bitmap font
+// The stroked fonts that the library registers at start-up, by number.
+inline constexpr std::uint16_t TriplexFont = 1;        // "TRIP"
+inline constexpr std::uint16_t SmallFont = 2;          // "LITT"
+inline constexpr std::uint16_t SansSerifFont = 3;      // "SANS"
+inline constexpr std::uint16_t GothicFont = 4;         // "GOTH"
+inline constexpr std::uint16_t ScriptFont = 5;         // "SCRI"
+inline constexpr std::uint16_t SimplexFont = 6;        // "SIMP"
+inline constexpr std::uint16_t TriplexScriptFont = 7;  // "TSCR"
+inline constexpr std::uint16_t ComplexFont = 8;        // "LCOM"
+inline constexpr std::uint16_t EuropeanFont = 9;       // "EURO"
+inline constexpr std::uint16_t BoldFont = 10;          // "BOLD"
 inline constexpr std::uint16_t HorizDir = 0;     // left to right
 inline constexpr std::uint16_t VertDir = 1;      // bottom to top
 inline constexpr std::uint16_t LeftText = 0;
