@@ -355,10 +355,26 @@ void LineRel(std::int16_t dx, std::int16_t dy);
 [[nodiscard]] std::int16_t GetX();
 [[nodiscard]] std::int16_t GetY();
 
+// Outlines, in the current colour with the line thickness. Arcs and ellipses
+// run counter-clockwise from the smaller angle to the larger (degrees, 0 at
+// three o'clock) and leave their centre and end points in ArcCall.
+void Arc(std::int16_t x, std::int16_t y, std::uint16_t startAngle, std::uint16_t endAngle,
+         std::uint16_t radius);
+void Ellipse(std::int16_t x, std::int16_t y, std::uint16_t startAngle, std::uint16_t endAngle,
+             std::uint16_t xRadius, std::uint16_t yRadius);
+void GetArcCoords(ArcCoordsType& arcCoords);
+
+// Filled shapes, in the fill pattern and fill colour (FillSettings), clipped
+// to the viewport.
 void SetFillStyle(std::uint16_t pattern, std::uint16_t color);
 void SetFillPattern(const FillPattern& pattern, std::uint16_t color);
 void GetFillSettings(FillSettingsType& fillInfo);
 void GetFillPattern(FillPattern& pattern);
+void FillEllipse(std::int16_t x, std::int16_t y, std::uint16_t xRadius, std::uint16_t yRadius);
+void PieSlice(std::int16_t x, std::int16_t y, std::uint16_t startAngle, std::uint16_t endAngle,
+              std::uint16_t radius);
+void Sector(std::int16_t x, std::int16_t y, std::uint16_t startAngle, std::uint16_t endAngle,
+            std::uint16_t xRadius, std::uint16_t yRadius);
 void SetAspectRatio(std::uint16_t xAspect, std::uint16_t yAspect);
 void GetAspectRatio(std::uint16_t& xAspect, std::uint16_t& yAspect);
 

@@ -1,14 +1,15 @@
 // InternalEllipseDefault: the one rasteriser behind circles, arcs and filled
-// ellipses. It steps an angle through the first quadrant and mirrors each
-// point into the other three; the pixels come out exactly as the library has
-// always drawn them because the angle step, the angle counter and each angle
-// in radians are kept as 32-bit floats while everything else runs in 80-bit
-// extended precision on the x87.
+// ellipses, and the geometry that pie slices and sectors share with it. It
+// steps an angle through the first quadrant and mirrors each point into the
+// other three; its pixels are fixed exactly because the angle step, the
+// angle counter and each angle in radians are kept as 32-bit floats while
+// everything else runs in 80-bit extended precision on the x87.
 #include <cassert>
 #include <cmath>
 #include <cstdint>
 #include <utility>
 
+#include "circles/ellipse_geometry.h"
 #include "graphics/graph.h"
 #include "runtime/checks.h"
 #include "x87_trig.h"
@@ -56,10 +57,15 @@ Offset ArcEnd(std::uint16_t degrees, std::uint16_t xr, std::uint16_t yr, long do
   return PointAt(radians, xr, yr, pi);
 }
 
-// Walks the first quadrant, plotting the four mirrored points of every step
-// that lie inside start .. end and reporting the rows between them as spans.
+// Walks the first quadrant and calls plot(x, y) for each of the four
+// mirrored points of every step that lie inside start .. end, and
+// rows(upperLeft, upperRight, upper, lowerLeft, lowerRight, lower) with the
+// two rows between them each time the walk is about to change rows. A row
+// end whose pixel was not plotted is open: -32767 on the left, 32766 on the
+// right.
+template <typename Plot, typename Rows>
 void Walk(std::int16_t x, std::int16_t y, std::uint16_t xr, std::uint16_t yr,
-          std::uint16_t start, std::uint16_t end, PatternLineProc span, long double pi) {
+          std::uint16_t start, std::uint16_t end, long double pi, Plot plot, Rows rows) {
   // The square sum is formed in 64 bits: in 32 it turns negative for radii
   // above 46340, and the square root of a negative number is an invalid
   // operation. Below that the two agree.
@@ -74,7 +80,6 @@ void Walk(std::int16_t x, std::int16_t y, std::uint16_t xr, std::uint16_t yr,
   const auto inArc = [first, last](long double degrees) {
     return degrees >= first && degrees <= last;
   };
-  const std::uint16_t outlineColor = CurrentColor;
 
   float counter = 0.0F;
   Offset current{Coord(xr), 0};
@@ -95,27 +100,25 @@ void Walk(std::int16_t x, std::int16_t y, std::uint16_t xr, std::uint16_t yr,
     std::int32_t lowerRight = kNoRightEnd;
     const long double degrees = counter;
     if (inArc(degrees)) {
-      PutPixel(right, upper, CurrentColor);
+      plot(right, upper);
       upperRight = right;
     }
     if (inArc(180.0L - degrees)) {
-      PutPixel(left, upper, CurrentColor);
+      plot(left, upper);
       upperLeft = left;
     }
     if (inArc(180.0L + degrees)) {
-      PutPixel(left, lower, CurrentColor);
+      plot(left, lower);
       lowerLeft = left;
     }
     if (inArc(360.0L - degrees)) {
-      PutPixel(right, lower, CurrentColor);
+      plot(right, lower);
       lowerRight = right;
     }
 
     if (next.Y != q.Y && right - left >= 1) {
-      CurrentColor = FillSettings.Color;
-      span(Coord(upperLeft + 1), Coord(upperRight - 1), upper);
-      span(Coord(lowerLeft + 1), Coord(lowerRight - 1), lower);
-      CurrentColor = outlineColor;
+      rows(Coord(upperLeft + 1), Coord(upperRight - 1), upper, Coord(lowerLeft + 1),
+           Coord(lowerRight - 1), lower);
     }
 
     current = next;
@@ -124,7 +127,67 @@ void Walk(std::int16_t x, std::int16_t y, std::uint16_t xr, std::uint16_t yr,
   } while (nextCounter <= 91.0L);
 }
 
+// The radii in pixels after the aspect ratio; an ellipse of at most one
+// pixel each way is the single pixel at its centre.
+struct Radii {
+  std::uint16_t X;
+  std::uint16_t Y;
+  [[nodiscard]] bool Tiny() const { return X <= 1 && Y <= 1; }
+};
+
+Radii ScaledRadii(std::uint16_t xRadius, std::uint16_t yRadius) {
+  return Radii{AspectRadius(xRadius, XAspect), AspectRadius(yRadius, YAspect)};
+}
+
+ArcCoordsType ArcEnds(std::int16_t x, std::int16_t y, Radii radii, ArcAngles angles,
+                      long double pi) {
+  if (radii.Tiny()) return ArcCoordsType{x, y, x, y, x, y};
+  const Offset from = ArcEnd(angles.Start, radii.X, radii.Y, pi);
+  const Offset to = ArcEnd(angles.End, radii.X, radii.Y, pi);
+  return ArcCoordsType{x, y, Coord(x + from.X), Coord(y + from.Y), Coord(x + to.X),
+                       Coord(y + to.Y)};
+}
+
 }  // namespace
+
+ArcAngles NormalisedAngles(std::uint16_t startAngle, std::uint16_t endAngle) {
+  // 360 stays 360, so a full turn is 0 .. 360.
+  const auto start = static_cast<std::uint16_t>(startAngle % 361);
+  const auto end = static_cast<std::uint16_t>(endAngle % 361);
+  return start <= end ? ArcAngles{start, end} : ArcAngles{end, start};
+}
+
+ArcCoordsType ArcCoordinates(std::int16_t x, std::int16_t y, std::uint16_t xRadius,
+                             std::uint16_t yRadius, std::uint16_t startAngle,
+                             std::uint16_t endAngle) {
+  return ArcEnds(x, y, ScaledRadii(xRadius, yRadius), NormalisedAngles(startAngle, endAngle),
+                 detail::X87Pi());
+}
+
+std::vector<EllipseRow> EllipseInterior(std::int16_t x, std::int16_t y, std::uint16_t xRadius,
+                                        std::uint16_t yRadius) {
+  std::vector<EllipseRow> inside;
+  if (LineInfo.Thickness == ThickWidth) {
+    if (xRadius == 0 || yRadius == 0) return inside;
+    --xRadius;
+    --yRadius;
+  }
+  const Radii radii = ScaledRadii(xRadius, yRadius);
+  if (radii.Tiny()) return inside;
+  const auto keep = [&inside](std::int16_t left, std::int16_t right, std::int16_t row) {
+    const EllipseRow add{left, right, row};
+    // The middle row is reported as the upper and the lower row alike.
+    if (inside.empty() || inside.back().Y != row) inside.push_back(add);
+  };
+  Walk(
+      x, y, radii.X, radii.Y, 0, 360, detail::X87Pi(), [](std::int16_t, std::int16_t) {},
+      [&keep](std::int16_t upperLeft, std::int16_t upperRight, std::int16_t upper,
+              std::int16_t lowerLeft, std::int16_t lowerRight, std::int16_t lower) {
+        keep(upperLeft, upperRight, upper);
+        keep(lowerLeft, lowerRight, lower);
+      });
+  return inside;
+}
 
 void InternalEllipseDefault(std::int16_t x, std::int16_t y, std::uint16_t xRadius,
                             std::uint16_t yRadius, std::uint16_t startAngle,
@@ -143,28 +206,29 @@ void InternalEllipseDefault(std::int16_t x, std::int16_t y, std::uint16_t xRadiu
     --yRadius;
   }
 
-  const std::uint16_t xr = AspectRadius(xRadius, XAspect);
-  const std::uint16_t yr = AspectRadius(yRadius, YAspect);
-
-  if (xr <= 1 && yr <= 1) {
+  const Radii radii = ScaledRadii(xRadius, yRadius);
+  if (radii.Tiny()) {
     PutPixel(x, y, CurrentColor);
     ArcCall = ArcCoordsType{x, y, x, y, x, y};
     return;
   }
 
-  // 360 stays 360, so a full turn is 0 .. 360; arcs run counter-clockwise
-  // from the smaller angle to the larger.
-  std::uint16_t start = startAngle % 361;
-  std::uint16_t end = endAngle % 361;
-  if (start > end) std::swap(start, end);
-
+  // Arcs run counter-clockwise from the smaller angle to the larger.
+  const ArcAngles angles = NormalisedAngles(startAngle, endAngle);
   const long double pi = detail::X87Pi();
-  const Offset from = ArcEnd(start, xr, yr, pi);
-  const Offset to = ArcEnd(end, xr, yr, pi);
-  ArcCall = ArcCoordsType{x, y, Coord(x + from.X), Coord(y + from.Y), Coord(x + to.X),
-                          Coord(y + to.Y)};
+  ArcCall = ArcEnds(x, y, radii, angles, pi);
 
-  Walk(x, y, xr, yr, start, end, span, pi);
+  const std::uint16_t outlineColor = CurrentColor;
+  Walk(
+      x, y, radii.X, radii.Y, angles.Start, angles.End, pi,
+      [](std::int16_t px, std::int16_t py) { PutPixel(px, py, CurrentColor); },
+      [span, outlineColor](std::int16_t upperLeft, std::int16_t upperRight, std::int16_t upper,
+                           std::int16_t lowerLeft, std::int16_t lowerRight, std::int16_t lower) {
+        CurrentColor = FillSettings.Color;
+        span(upperLeft, upperRight, upper);
+        span(lowerLeft, lowerRight, lower);
+        CurrentColor = outlineColor;
+      });
 }
 
 }  // namespace graph
