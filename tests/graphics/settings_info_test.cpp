@@ -42,6 +42,26 @@ TEST_F(SettingsAndInfo, OutOfRangeSettingsSetMinus11AndChangeNothing) {
   EXPECT_EQ(yAspect, 10000);
 }
 
+// SetFillPattern keeps its pattern as the user pattern; UserFill selects it
+// again after another style, and the next mode set puts back the solid one.
+TEST_F(SettingsAndInfo, TheUserPatternStaysUntilTheNextModeSet) {
+  const FillPattern checker = {0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55};
+  SetFillPattern(checker, Cyan);
+  SetFillStyle(SolidFill, Red);
+  SetFillStyle(UserFill, Brown);
+  FillPattern read{};
+  GetFillPattern(read);
+  EXPECT_EQ(read, checker);
+  Recording().Calls.clear();
+  Bar(0, 0, 7, 0);
+  ASSERT_EQ(Recording().CallsOf(CallKind::DirectPutPixel).size(), 8U);
+  EXPECT_EQ(Recording().At(0, 0), Brown);  // row 0 is 0xAA: the leftmost bit is set
+  EXPECT_EQ(Recording().At(1, 0), Black);  // clear bits in the background colour
+  SetGraphMode(testing::kRecordingMode);
+  GetFillPattern(read);
+  EXPECT_EQ(read, (FillPattern{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
+}
+
 TEST_F(SettingsAndInfo, PalettesAreDefaultColourNumbers) {
   PaletteType palette{};
   GetDefaultPalette(palette);

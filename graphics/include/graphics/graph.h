@@ -261,6 +261,12 @@ inline constexpr std::uint16_t WideDotFill = 10;
 inline constexpr std::uint16_t CloseDotFill = 11;
 inline constexpr std::uint16_t UserFill = 12;       // the pattern of SetFillPattern
 
+// A vertex of DrawPoly and FillPoly, viewport-relative.
+struct PointType {
+  std::int16_t X;
+  std::int16_t Y;
+};
+
 // A palette as default colour numbers: entry i of the palette shows default
 // colour Colors[i]. Size is the number of entries in use (PaletteSize); -1
 // marks an entry that SetAllPalette leaves alone, or that GetPalette found
@@ -355,9 +361,11 @@ void LineRel(std::int16_t dx, std::int16_t dy);
 [[nodiscard]] std::int16_t GetX();
 [[nodiscard]] std::int16_t GetY();
 
-// Outlines, in the current colour with the line thickness. Arcs and ellipses
+// Outlines, in the current colour with the line settings. Arcs and ellipses
 // run counter-clockwise from the smaller angle to the larger (degrees, 0 at
 // three o'clock) and leave their centre and end points in ArcCall.
+void Rectangle(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2);
+void DrawPoly(std::uint16_t numPoints, const PointType* polyPoints);
 void Arc(std::int16_t x, std::int16_t y, std::uint16_t startAngle, std::uint16_t endAngle,
          std::uint16_t radius);
 void Ellipse(std::int16_t x, std::int16_t y, std::uint16_t startAngle, std::uint16_t endAngle,
@@ -370,11 +378,16 @@ void SetFillStyle(std::uint16_t pattern, std::uint16_t color);
 void SetFillPattern(const FillPattern& pattern, std::uint16_t color);
 void GetFillSettings(FillSettingsType& fillInfo);
 void GetFillPattern(FillPattern& pattern);
+void Bar(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2);
+void Bar3D(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2,
+           std::uint16_t depth, bool top);
+void FillPoly(std::uint16_t numPoints, const PointType* polyPoints);
 void FillEllipse(std::int16_t x, std::int16_t y, std::uint16_t xRadius, std::uint16_t yRadius);
 void PieSlice(std::int16_t x, std::int16_t y, std::uint16_t startAngle, std::uint16_t endAngle,
               std::uint16_t radius);
 void Sector(std::int16_t x, std::int16_t y, std::uint16_t startAngle, std::uint16_t endAngle,
             std::uint16_t xRadius, std::uint16_t yRadius);
+void FloodFill(std::int16_t x, std::int16_t y, std::uint16_t border);
 void SetAspectRatio(std::uint16_t xAspect, std::uint16_t yAspect);
 void GetAspectRatio(std::uint16_t& xAspect, std::uint16_t& yAspect);
 
