@@ -17,8 +17,10 @@ void DrawColours() {
   Label(8, 34, "The 16 default colours", 14);
   for (int color = 0; color < 16; ++color) {
     const auto left = static_cast<std::int16_t>(8 + 24 * color);
-    FillBox(left, 46, static_cast<std::int16_t>(left + 21), 61, static_cast<std::uint16_t>(color));
-    FrameBox(left, 46, static_cast<std::int16_t>(left + 21), 61, 8);
+    graph::SetFillStyle(graph::SolidFill, static_cast<std::uint16_t>(color));
+    graph::Bar(left, 46, static_cast<std::int16_t>(left + 21), 61);
+    graph::SetColor(graph::DarkGray);
+    graph::Rectangle(left, 46, static_cast<std::int16_t>(left + 21), 61);
     Label(static_cast<std::int16_t>(left + 11), 65, Number(color), 7, graph::CenterText);
   }
 
@@ -26,9 +28,11 @@ void DrawColours() {
   for (int color = 0; color < 256; ++color) {
     const auto left = static_cast<std::int16_t>(8 + 12 * (color % 32));
     const auto top = static_cast<std::int16_t>(96 + 12 * (color / 32));
-    FillBox(left, top, static_cast<std::int16_t>(left + 10), static_cast<std::int16_t>(top + 10),
-            static_cast<std::uint16_t>(color));
+    graph::SetFillStyle(graph::SolidFill, static_cast<std::uint16_t>(color));
+    graph::Bar(left, top, static_cast<std::int16_t>(left + 10), static_cast<std::int16_t>(top + 10));
   }
+  graph::SetColor(graph::White);
+  graph::SetFillStyle(graph::SolidFill, graph::GetMaxColor());
 }
 
 void DrawLineStyles() {

@@ -25,12 +25,6 @@ void DrawText();        // directions, justifications, sizes, the whole font
 void Label(std::int16_t x, std::int16_t y, const graph::GraphString& text, std::uint16_t color,
            std::uint16_t horiz = 0, std::uint16_t vert = 2);
 
-// A filled rectangle, both corners included.
-void FillBox(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2, std::uint16_t color);
-
-// A rectangle outline, both corners included.
-void FrameBox(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2, std::uint16_t color);
-
 // A small cross marking a text anchor.
 void MarkAnchor(std::int16_t x, std::int16_t y);
 

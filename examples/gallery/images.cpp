@@ -12,25 +12,31 @@ constexpr std::int16_t kSide = 32;
 // The source: a framed, four-coloured square with a diagonal.
 void DrawSource(std::int16_t x, std::int16_t y) {
   const auto half = static_cast<std::int16_t>(kSide / 2);
-  FillBox(x, y, static_cast<std::int16_t>(x + half - 1), static_cast<std::int16_t>(y + half - 1), 4);
-  FillBox(static_cast<std::int16_t>(x + half), y, static_cast<std::int16_t>(x + kSide - 1),
-          static_cast<std::int16_t>(y + half - 1), 2);
-  FillBox(x, static_cast<std::int16_t>(y + half), static_cast<std::int16_t>(x + half - 1),
-          static_cast<std::int16_t>(y + kSide - 1), 1);
-  FillBox(static_cast<std::int16_t>(x + half), static_cast<std::int16_t>(y + half),
-          static_cast<std::int16_t>(x + kSide - 1), static_cast<std::int16_t>(y + kSide - 1), 14);
-  FrameBox(x, y, static_cast<std::int16_t>(x + kSide - 1), static_cast<std::int16_t>(y + kSide - 1), 15);
-  graph::CurrentColor = 15;
-  graph::Line(x, y, static_cast<std::int16_t>(x + kSide - 1), static_cast<std::int16_t>(y + kSide - 1));
+  const auto middle = static_cast<std::int16_t>(x + half);
+  const auto right = static_cast<std::int16_t>(x + kSide - 1);
+  const auto centre = static_cast<std::int16_t>(y + half);
+  const auto bottom = static_cast<std::int16_t>(y + kSide - 1);
+  graph::SetFillStyle(graph::SolidFill, graph::Red);
+  graph::Bar(x, y, static_cast<std::int16_t>(middle - 1), static_cast<std::int16_t>(centre - 1));
+  graph::SetFillStyle(graph::SolidFill, graph::Green);
+  graph::Bar(middle, y, right, static_cast<std::int16_t>(centre - 1));
+  graph::SetFillStyle(graph::SolidFill, graph::Blue);
+  graph::Bar(x, centre, static_cast<std::int16_t>(middle - 1), bottom);
+  graph::SetFillStyle(graph::SolidFill, graph::Yellow);
+  graph::Bar(middle, centre, right, bottom);
+  graph::SetColor(graph::White);
+  graph::Rectangle(x, y, right, bottom);
+  graph::Line(x, y, right, bottom);
 }
 
 // Vertical stripes of two colours behind each put.
 void DrawStripes(std::int16_t x, std::int16_t y, std::int16_t side) {
+  const auto bottom = static_cast<std::int16_t>(y + side - 1);
   for (std::int16_t column = 0; column < side; column = static_cast<std::int16_t>(column + 4)) {
-    FillBox(static_cast<std::int16_t>(x + column), y, static_cast<std::int16_t>(x + column + 1),
-            static_cast<std::int16_t>(y + side - 1), 9);
-    FillBox(static_cast<std::int16_t>(x + column + 2), y, static_cast<std::int16_t>(x + column + 3),
-            static_cast<std::int16_t>(y + side - 1), 6);
+    graph::SetFillStyle(graph::SolidFill, graph::LightBlue);
+    graph::Bar(static_cast<std::int16_t>(x + column), y, static_cast<std::int16_t>(x + column + 1), bottom);
+    graph::SetFillStyle(graph::SolidFill, graph::Brown);
+    graph::Bar(static_cast<std::int16_t>(x + column + 2), y, static_cast<std::int16_t>(x + column + 3), bottom);
   }
 }
 
@@ -50,6 +56,7 @@ void DrawImages() {
     image->Put(static_cast<std::int16_t>(x + 4), 424, mode);
     Label(static_cast<std::int16_t>(x + 20), 466, kModeNames[mode], 7, 1);
   }
+  graph::SetFillStyle(graph::SolidFill, graph::GetMaxColor());
 }
 
 }  // namespace gallery

@@ -37,9 +37,11 @@ void DrawText() {
   Say(760, 430, "Up right", graph::VertDir, 1, graph::RightText, graph::TopText, 11);
 
   // Sizes, over a patterned background that shows between the letters.
+  graph::SetFillStyle(graph::SolidFill, graph::DarkGray);
   for (std::int16_t x = 420; x < 660; x = static_cast<std::int16_t>(x + 8)) {
-    FillBox(x, 474, static_cast<std::int16_t>(x + 3), 520, 8);
+    graph::Bar(x, 474, static_cast<std::int16_t>(x + 3), 520);
   }
+  graph::SetFillStyle(graph::SolidFill, graph::GetMaxColor());
   Say(420, 474, "Size 1", graph::HorizDir, 1, graph::LeftText, graph::TopText, 14);
   Say(480, 474, "Size 2", graph::HorizDir, 2, graph::LeftText, graph::TopText, 13);
   Say(420, 492, "Size 3", graph::HorizDir, 3, graph::LeftText, graph::TopText, 12);
