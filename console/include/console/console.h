@@ -12,6 +12,7 @@
 
 #include <cstdint>
 
+#include "runtime/colours.h"
 #include "runtime/system.h"
 #include "runtime/text_file.h"
 
@@ -30,24 +31,9 @@ extern bool CheckEOF;           // Ctrl-Z ends a line read as end of file
 
 // ---- Colours ------------------------------------------------------------------
 
-// The sixteen console colours: the nibbles of TextAttr, for TextColor and
-// TextBackground.
-inline constexpr std::uint8_t Black = 0;
-inline constexpr std::uint8_t Blue = 1;
-inline constexpr std::uint8_t Green = 2;
-inline constexpr std::uint8_t Cyan = 3;
-inline constexpr std::uint8_t Red = 4;
-inline constexpr std::uint8_t Magenta = 5;
-inline constexpr std::uint8_t Brown = 6;
-inline constexpr std::uint8_t LightGray = 7;
-inline constexpr std::uint8_t DarkGray = 8;
-inline constexpr std::uint8_t LightBlue = 9;
-inline constexpr std::uint8_t LightGreen = 10;
-inline constexpr std::uint8_t LightCyan = 11;
-inline constexpr std::uint8_t LightRed = 12;
-inline constexpr std::uint8_t LightMagenta = 13;
-inline constexpr std::uint8_t Yellow = 14;
-inline constexpr std::uint8_t White = 15;
+// The sixteen console colours (Black ... White): the nibbles of TextAttr,
+// for TextColor and TextBackground; the names the graphics library uses too.
+using namespace runtime::colours;
 
 // ---- Operations -----------------------------------------------------------------
 

@@ -12,6 +12,7 @@
 #include <array>
 #include <cstdint>
 
+#include "runtime/colours.h"
 #include "runtime/short_string.h"
 #include "runtime/system.h"
 
@@ -228,23 +229,9 @@ inline constexpr std::uint16_t OrPut = 2;
 inline constexpr std::uint16_t AndPut = 3;
 inline constexpr std::uint16_t NotPut = 4;
 
-// The 16 standard colours, the first entries of DefaultColors.
-inline constexpr std::uint16_t Black = 0;
-inline constexpr std::uint16_t Blue = 1;
-inline constexpr std::uint16_t Green = 2;
-inline constexpr std::uint16_t Cyan = 3;
-inline constexpr std::uint16_t Red = 4;
-inline constexpr std::uint16_t Magenta = 5;
-inline constexpr std::uint16_t Brown = 6;
-inline constexpr std::uint16_t LightGray = 7;
-inline constexpr std::uint16_t DarkGray = 8;
-inline constexpr std::uint16_t LightBlue = 9;
-inline constexpr std::uint16_t LightGreen = 10;
-inline constexpr std::uint16_t LightCyan = 11;
-inline constexpr std::uint16_t LightRed = 12;
-inline constexpr std::uint16_t LightMagenta = 13;
-inline constexpr std::uint16_t Yellow = 14;
-inline constexpr std::uint16_t White = 15;
+// The 16 standard colours (Black ... White), the first entries of
+// DefaultColors: the names the console library uses too.
+using namespace runtime::colours;
 
 // Fill patterns: the rows of FillPatternTable.
 inline constexpr std::uint16_t EmptyFill = 0;       // background colour only
