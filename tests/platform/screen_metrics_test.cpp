@@ -22,10 +22,11 @@ TEST(ScreenMetrics, ParsesWidthByHeight) {
       {"1024x768", ScreenSize{1024, 768}},
       {"0800x0600", ScreenSize{800, 600}},
       {"9x50", ScreenSize{9, 50}},  // the smallest screen that holds both windows
-      {"32767x32767", ScreenSize{32767, 32767}},
+      {"16384x16384", ScreenSize{16384, 16384}},  // the largest a window's surface can be
       {"8x600", std::nullopt},
       {"800x49", std::nullopt},
-      {"32768x600", std::nullopt},
+      {"16385x600", std::nullopt},
+      {"600x32767", std::nullopt},
       {"99999999999999999999x600", std::nullopt},
       {"", std::nullopt},
       {"1024x", std::nullopt},
@@ -37,6 +38,18 @@ TEST(ScreenMetrics, ParsesWidthByHeight) {
   for (const Case& c : cases) {
     EXPECT_EQ(parse_screen_size(c.text), c.size) << '"' << c.text << '"';
   }
+}
+
+TEST(ScreenMetrics, AScreenIsChosenOnlyWhenItsPicturesFitInMemory) {
+  using win32::detail::choose_screen;
+  constexpr std::uint64_t kGiB = std::uint64_t{1} << 30;
+  EXPECT_EQ(choose_screen("16384x16384", 4 * kGiB).size, (ScreenSize{16384, 16384}));
+  EXPECT_EQ(choose_screen("16384x16384", 4 * kGiB - 1).refusal,
+            "GRAPH_SCREEN=\"16384x16384\" needs 4096 MiB of memory for its pictures, more than the 4095 MiB this "
+            "process may use");
+  EXPECT_EQ(choose_screen("20000x20000", 64 * kGiB).refusal,
+            "GRAPH_SCREEN=\"20000x20000\" is not a screen size: expected WIDTHxHEIGHT, two decimal numbers from 9x50 "
+            "to 16384x16384, for example 1024x768");
 }
 
 TEST(ScreenMetrics, FullScreenClientAreaFollowsTheScreen) {
@@ -71,7 +84,7 @@ TEST_F(GraphScreen, SetsTheScreenSize) {
 }
 
 TEST_F(GraphScreen, MalformedValueEndsTheProgramWithOneClearLine) {
-  for (const char* bad : {"800by600", "800x40", ""}) {
+  for (const char* bad : {"800by600", "800x40", "", "20000x20000"}) {
     setenv("GRAPH_SCREEN", bad, 1);
     std::string expected = std::string("^GRAPH_SCREEN=\"") + bad + "\" is not a screen size: expected WIDTHxHEIGHT.*\n$";
     EXPECT_EXIT(win32::GetSystemMetrics(win32::SM_CXSCREEN), testing::ExitedWithCode(1), expected);

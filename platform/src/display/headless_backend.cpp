@@ -2,11 +2,14 @@
 // by default). Windows keep their pictures in their framebuffers, where
 // snapshots and tests read them; nothing is shown anywhere.
 #include "display/backend.h"
+#include "gdi/surface.h"
 #include "kernel/screen_metrics.h"
 
 namespace win32::detail {
 
 namespace {
+
+static_assert(kLargestScreenSide <= kMaxSurfaceSide, "a maximised window's client area must fit in a surface");
 
 bool open_headless_window(Window&) { return true; }
 void close_headless_window(Window&) {}

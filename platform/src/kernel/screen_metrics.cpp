@@ -1,5 +1,9 @@
 #include "kernel/screen_metrics.h"
 
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -26,14 +30,15 @@ std::optional<int> parse_side(std::string_view text, int smallest) {
 ScreenMetrics read_screen_metrics() {
   const char* value = std::getenv("GRAPH_SCREEN");
   if (value == nullptr) return headless_metrics_for(kDefaultHeadlessScreen);
-  std::optional<ScreenSize> size = parse_screen_size(value);
-  if (!size) {
-    std::fprintf(stderr, "GRAPH_SCREEN=\"%s\" is not a screen size: expected WIDTHxHEIGHT, two decimal numbers from %dx%d to %dx%d, for example 1024x768\n",
-                 value, kSmallestScreen.width, kSmallestScreen.height, kLargestScreenSide, kLargestScreenSide);
+  const ScreenChoice choice = choose_screen(value, usable_memory());
+  if (!choice.size) {
+    std::fprintf(stderr, "%s\n", choice.refusal.c_str());
     ExitProcess(1);
   }
-  return headless_metrics_for(*size);
+  return headless_metrics_for(*choice.size);
 }
+
+std::uint64_t mebibytes(std::uint64_t bytes) { return bytes >> 20; }
 
 }  // namespace
 
@@ -44,6 +49,39 @@ std::optional<ScreenSize> parse_screen_size(std::string_view text) {
   std::optional<int> height = parse_side(text.substr(separator + 1), kSmallestScreen.height);
   if (!width || !height) return std::nullopt;
   return ScreenSize{*width, *height};
+}
+
+ScreenChoice choose_screen(std::string_view value, std::uint64_t usable_memory) {
+  const std::string quoted = "GRAPH_SCREEN=\"" + std::string(value) + "\"";
+  const std::optional<ScreenSize> size = parse_screen_size(value);
+  if (!size) {
+    return {std::nullopt, quoted + " is not a screen size: expected WIDTHxHEIGHT, two decimal numbers from " +
+                              std::to_string(kSmallestScreen.width) + "x" + std::to_string(kSmallestScreen.height) +
+                              " to " + std::to_string(kLargestScreenSide) + "x" + std::to_string(kLargestScreenSide) +
+                              ", for example 1024x768"};
+  }
+  const std::uint64_t needed = static_cast<std::uint64_t>(size->width) * static_cast<std::uint64_t>(size->height) *
+                               kScreenBytesPerPixel;
+  if (needed > usable_memory) {
+    return {std::nullopt, quoted + " needs " + std::to_string(mebibytes(needed)) +
+                              " MiB of memory for its pictures, more than the " +
+                              std::to_string(mebibytes(usable_memory)) + " MiB this process may use"};
+  }
+  return {size, {}};
+}
+
+std::uint64_t usable_memory() {
+  std::uint64_t usable = UINT64_MAX;
+  const long pages = sysconf(_SC_PHYS_PAGES);
+  const long page_size = sysconf(_SC_PAGESIZE);
+  if (pages > 0 && page_size > 0) usable = static_cast<std::uint64_t>(pages) * static_cast<std::uint64_t>(page_size);
+  for (int resource : {RLIMIT_AS, RLIMIT_DATA}) {
+    rlimit limit{};
+    if (getrlimit(resource, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY) {
+      usable = std::min<std::uint64_t>(usable, limit.rlim_cur);
+    }
+  }
+  return usable;
 }
 
 int metric_value(const ScreenMetrics& metrics, int index) {

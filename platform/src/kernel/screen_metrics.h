@@ -3,7 +3,9 @@
 // keep their sizes; the full-screen client area follows the screen.
 #pragma once
 
+#include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace win32::detail {
@@ -36,8 +38,13 @@ constexpr int kHeadlessCaptionHeight = 19;
 // What a maximised window loses of the screen's height: its caption and the
 // task bar.
 constexpr int kHeadlessFullScreenHeightLoss = 49;
-// Screen coordinates are 16-bit signed numbers.
-constexpr int kLargestScreenSide = 32767;
+// The largest side of a window's surface: every window, up to a maximised
+// one, fits in the screen.
+constexpr int kLargestScreenSide = 16384;
+// What a screen asks of memory per pixel: its maximised window's picture
+// twice (the window's framebuffer and the graphics library's backing bitmap,
+// 4 bytes a pixel each) and room to encode a snapshot of it.
+constexpr std::uint64_t kScreenBytesPerPixel = 16;
 // The smallest screen on which a framed window and a maximised window still
 // have a client area of at least one pixel.
 constexpr ScreenSize kSmallestScreen{2 * kHeadlessFrameSize + 1, kHeadlessFullScreenHeightLoss + 1};
@@ -46,12 +53,25 @@ constexpr ScreenSize kSmallestScreen{2 * kHeadlessFrameSize + 1, kHeadlessFullSc
 // each within kSmallestScreen..kLargestScreenSide. Anything else is nullopt.
 [[nodiscard]] std::optional<ScreenSize> parse_screen_size(std::string_view text);
 
+// The screen that GRAPH_SCREEN=`value` asks for, when it is a screen size
+// whose pixels fit in `usable_memory` bytes; otherwise `refusal` is the line
+// that says why not.
+struct ScreenChoice {
+  std::optional<ScreenSize> size;
+  std::string refusal;
+};
+[[nodiscard]] ScreenChoice choose_screen(std::string_view value, std::uint64_t usable_memory);
+
+// The memory this process may use, in bytes: the machine's, or less where a
+// limit on its address space or data says so.
+[[nodiscard]] std::uint64_t usable_memory();
+
 // The headless display's metrics for a screen of `size`.
 [[nodiscard]] ScreenMetrics headless_metrics_for(ScreenSize size);
 
 // The headless display's metrics, from GRAPH_SCREEN, read once per process.
-// A malformed value ends the process with one line on standard error and
-// exit code 1.
+// A value that choose_screen refuses ends the process with its line on
+// standard error and exit code 1.
 const ScreenMetrics& headless_screen_metrics();
 
 }  // namespace win32::detail
