@@ -2,14 +2,14 @@
 
 #include <png.h>
 
-#include <atomic>
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <mutex>
+#include <span>
 #include <vector>
 
+#include "display/picture_file.h"
 #include "kernel/process_exit.h"
 #include "platform/display.h"
 #include "user/user_objects.h"
@@ -67,12 +67,15 @@ SnapshotSetting parse_snapshot_setting(std::string_view value) {
 bool write_png(const Surface& surface, const std::string& path, std::string* error) {
   const int width = surface.width();
   const int height = surface.height();
-  std::vector<std::uint32_t> pixels = surface.copy(surface.bounds());
   std::vector<png_byte> rgb(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 3);
-  for (std::size_t i = 0; i < pixels.size(); ++i) {
-    rgb[3 * i] = static_cast<png_byte>(pixels[i] & 0xFF);
-    rgb[3 * i + 1] = static_cast<png_byte>((pixels[i] >> 8) & 0xFF);
-    rgb[3 * i + 2] = static_cast<png_byte>((pixels[i] >> 16) & 0xFF);
+  std::size_t at = 0;
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const std::uint32_t pixel = surface.load(x, y);
+      rgb[at++] = static_cast<png_byte>(pixel & 0xFF);
+      rgb[at++] = static_cast<png_byte>((pixel >> 8) & 0xFF);
+      rgb[at++] = static_cast<png_byte>((pixel >> 16) & 0xFF);
+    }
   }
 
   png_image image;
@@ -81,49 +84,56 @@ bool write_png(const Surface& surface, const std::string& path, std::string* err
   image.width = static_cast<png_uint_32>(width);
   image.height = static_cast<png_uint_32>(height);
   image.format = PNG_FORMAT_RGB;
-
-  const std::string partial = path + ".partial";
-  if (!png_image_write_to_file(&image, partial.c_str(), 0, rgb.data(), 0, nullptr)) {
+  // Encoded in memory first, so that the file is written by the rules of
+  // write_picture_file and its failures carry the system's reason.
+  png_alloc_size_t size = PNG_IMAGE_PNG_SIZE_MAX(image);
+  std::vector<std::uint8_t> png(size);
+  if (!png_image_write_to_memory(&image, png.data(), &size, 0, rgb.data(), 0, nullptr)) {
     *error = image.message;
-    std::remove(partial.c_str());
     return false;
   }
-  if (std::rename(partial.c_str(), path.c_str()) != 0) {
-    *error = std::strerror(errno);
-    std::remove(partial.c_str());
-    return false;
-  }
-  return true;
+  return write_picture_file(path, std::span(png.data(), size), error);
 }
 
 namespace {
 
-// The numbering of frames: it belongs to one pattern and starts again from
-// 0 when GRAPH_SNAPSHOT changes. A frame that cannot be written keeps its
-// number; only the first failure of a pattern is reported, not every frame.
-struct FrameNumbering {
+// The frames of the pattern in use: their numbering, which starts again
+// from 0 when GRAPH_SNAPSHOT changes, and those that could not be written. A
+// lost frame keeps its number; the frames lost are reported in one line
+// when the pattern's frames end (the process ends, or another pattern takes
+// its place).
+struct FrameRecord {
   std::mutex lock;
   std::string pattern;
   int next = 0;
-  bool failure_reported = false;
+  int lost = 0;
+  std::string first_loss;  // "PATH: REASON"
 };
 
-FrameNumbering& frame_numbering() {
-  static FrameNumbering numbering;
-  return numbering;
+// Never destroyed: a program that returns from main saves its open windows
+// while the statics go away.
+FrameRecord& frame_record() {
+  static FrameRecord* const record = new FrameRecord;
+  return *record;
 }
 
-void report_write_failure(const std::string& path, const std::string& error) {
-  std::fprintf(stderr, "GRAPH_SNAPSHOT: could not write %s: %s\n", path.c_str(), error.c_str());
+void report_lost_frames(FrameRecord& record) {
+  if (record.lost == 0) return;
+  std::fprintf(stderr, "GRAPH_SNAPSHOT: could not write %s; %d of %d frames were lost\n", record.first_loss.c_str(),
+               record.lost, record.next);
+  record.lost = 0;
 }
 
 // A refused value is reported once, however many windows and frames ask.
 void report_refusal(const std::string& value) {
-  static std::mutex lock;
-  static std::string reported;
-  std::lock_guard guard(lock);
-  if (value == reported) return;
-  reported = value;
+  struct Reported {
+    std::mutex lock;
+    std::string value;
+  };
+  static Reported* const reported = new Reported;
+  std::lock_guard guard(reported->lock);
+  if (value == reported->value) return;
+  reported->value = value;
   std::fprintf(stderr,
                "GRAPH_SNAPSHOT: '%s' is refused: a frame pattern holds one %%d (or a width form such as "
                "%%03d) and no other %%; nothing is saved\n",
@@ -139,24 +149,26 @@ CurrentSetting current_setting() {
   const char* variable = std::getenv("GRAPH_SNAPSHOT");
   CurrentSetting current{variable ? variable : "", {}};
   current.setting = parse_snapshot_setting(current.value);
-  if (current.setting.kind == SnapshotSetting::Kind::Refused) report_refusal(current.value);
+  if (current.setting.kind == SnapshotSetting::Kind::Refused) {
+    report_refusal(current.value);
+    fail_successful_exit();
+  }
   return current;
 }
 
 void save_frame(const Surface& surface, const CurrentSetting& current) {
-  FrameNumbering& numbering = frame_numbering();
-  std::lock_guard guard(numbering.lock);
-  if (numbering.pattern != current.value) {
-    numbering.pattern = current.value;
-    numbering.next = 0;
-    numbering.failure_reported = false;
+  FrameRecord& record = frame_record();
+  std::lock_guard guard(record.lock);
+  if (record.pattern != current.value) {
+    report_lost_frames(record);
+    record.pattern = current.value;
+    record.next = 0;
   }
-  const std::string path = current.setting.frame_path(numbering.next++);
+  const std::string path = current.setting.frame_path(record.next++);
   std::string error;
-  if (!write_png(surface, path, &error) && !numbering.failure_reported) {
-    numbering.failure_reported = true;
-    report_write_failure(path, error);
-  }
+  if (write_png(surface, path, &error)) return;
+  if (record.lost++ == 0) record.first_loss = path + ": " + error;
+  fail_successful_exit();
 }
 
 }  // namespace
@@ -166,7 +178,10 @@ void save_snapshot_if_requested(const Surface& surface) {
   switch (current.setting.kind) {
     case SnapshotSetting::Kind::File: {
       std::string error;
-      if (!write_png(surface, current.setting.path, &error)) report_write_failure(current.setting.path, error);
+      if (!write_png(surface, current.setting.path, &error)) {
+        std::fprintf(stderr, "GRAPH_SNAPSHOT: could not write %s: %s\n", current.setting.path.c_str(), error.c_str());
+        fail_successful_exit();
+      }
       break;
     }
     case SnapshotSetting::Kind::Frames:
@@ -180,32 +195,38 @@ void save_snapshot_if_requested(const Surface& surface) {
 
 namespace {
 
-std::atomic<bool> exit_snapshots_taken{false};
-
-// The process is ending with windows open: save them as they are. Other
-// threads may still draw; the framebuffer's pixels are read atomically.
-void save_open_windows() {
-  if (exit_snapshots_taken.exchange(true)) return;
-  std::vector<std::shared_ptr<Window>> windows;
-  {
-    UserState& state = user_state();
-    std::lock_guard guard(state.lock);
-    windows = state.windows;
-  }
-  for (const auto& window : windows) save_snapshot_if_requested(*window->framebuffer);
+// The process is ending (by ExitProcess or by a return from main) with
+// windows open: they are saved as they are, and the frames
+// lost are reported. Other threads may still draw; the framebuffer's pixels
+// are read atomically. Whoever comes second waits until the first is done.
+void finish_snapshots() {
+  static std::once_flag finished;
+  std::call_once(finished, [] {
+    std::vector<std::shared_ptr<Window>> windows;
+    {
+      UserState& state = user_state();
+      std::lock_guard guard(state.lock);
+      windows = state.windows;
+    }
+    for (const auto& window : windows) save_snapshot_if_requested(*window->framebuffer);
+    FrameRecord& record = frame_record();
+    std::lock_guard guard(record.lock);
+    report_lost_frames(record);
+  });
 }
 
 }  // namespace
 
 void prepare_snapshots() {
-  static const bool registered = [] {
+  const SnapshotSetting::Kind kind = current_setting().setting.kind;
+  if (kind != SnapshotSetting::Kind::File && kind != SnapshotSetting::Kind::Frames) return;
+  static const bool prepared = [] {
     // ExitProcess runs the first; a program that returns from main, the second.
-    (void)register_exit_callback(save_open_windows, false);
-    std::atexit(save_open_windows);
+    (void)register_exit_callback(finish_snapshots, false);
+    std::atexit(finish_snapshots);
     return true;
   }();
-  (void)registered;
-  (void)current_setting();
+  (void)prepared;
 }
 
 }  // namespace win32::detail

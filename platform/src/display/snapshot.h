@@ -6,6 +6,12 @@
 // of each frame (display::end_frame) and the last one when the window goes
 // away. Any other use of % is refused with one line on standard error, and
 // nothing is saved.
+//
+// A picture that cannot be written (its folder is missing, the disk is full,
+// the target is refused by the rules of picture_file.h) is one line on
+// standard error that names the path and the reason; for a pattern, one line
+// when its frames end, with the number of frames lost. A refused value counts
+// as a loss too. After a loss, ExitProcess(0) ends the process with 1.
 #pragma once
 
 #include <string>
@@ -30,8 +36,8 @@ struct SnapshotSetting {
 
 [[nodiscard]] SnapshotSetting parse_snapshot_setting(std::string_view value);
 
-// Writes the surface as an 8-bit RGB PNG. The file appears whole or not at
-// all (written beside it, then renamed). On failure, `error` says why.
+// Writes the surface as an 8-bit RGB PNG by the rules of picture_file.h: the
+// file appears whole or not at all. On failure, `error` says why.
 [[nodiscard]] bool write_png(const Surface& surface, const std::string& path, std::string* error);
 
 // The window with this surface is going away: saves it to the file, or as
@@ -40,8 +46,8 @@ struct SnapshotSetting {
 void save_snapshot_if_requested(const Surface& surface);
 
 // Called as each window is created: says at once when GRAPH_SNAPSHOT is
-// refused, and makes sure that windows still open when the process ends are
-// saved.
+// refused, and makes sure that windows still open when the process ends
+// (by ExitProcess or a return from main) are saved.
 void prepare_snapshots();
 
 }  // namespace win32::detail

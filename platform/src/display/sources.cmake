@@ -8,6 +8,7 @@ target_sources(platform PRIVATE
   src/display/backend_table.cpp
   src/display/display_outside.cpp
   src/display/headless_backend.cpp
+  src/display/picture_file.cpp
   src/display/snapshot.cpp
   src/display/system_metrics.cpp
   src/gdi/device_context.cpp

@@ -32,6 +32,7 @@ ExitCallbackSlot ExitCallbacks[kMaxExitCallbacks];
 std::atomic<int> ExitCallbackCount{0};
 std::atomic<bool> ExitBegun{false};
 std::atomic<DWORD> ExitingThreadId{0};
+std::atomic<bool> SuccessfulExitFailed{false};
 
 void run_exit_callbacks(bool only_async_signal_safe) {
   int count = ExitCallbackCount.load(std::memory_order_acquire);
@@ -76,6 +77,8 @@ void run_async_safe_exit_callbacks() {
   run_exit_callbacks(true);
 }
 
+void fail_successful_exit() { SuccessfulExitFailed.store(true, std::memory_order_release); }
+
 }  // namespace detail
 
 void ExitProcess(UINT exitCode) {
@@ -90,6 +93,8 @@ void ExitProcess(UINT exitCode) {
     for (;;) pause();
   }
   run_exit_callbacks(false);
+  // The callbacks are the last to learn of a loss (the open windows' snapshots).
+  if (exitCode == 0 && SuccessfulExitFailed.load(std::memory_order_acquire)) exitCode = 1;
   flush_c_streams();
   // Other threads may be in the middle of anything, so no static destructors.
   _exit(static_cast<int>(exitCode));

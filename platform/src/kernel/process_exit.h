@@ -24,4 +24,9 @@ bool register_exit_callback(ExitCallback callback, bool async_signal_safe);
 // process, whichever of this function and ExitProcess reaches it first.
 void run_async_safe_exit_callbacks();
 
+// Something the process was asked to produce has been lost (a snapshot that
+// could not be written): from now on ExitProcess(0) ends the process with
+// exit code 1, so that the caller sees the loss. Other exit codes stay.
+void fail_successful_exit();
+
 }  // namespace win32::detail
