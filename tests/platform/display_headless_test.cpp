@@ -80,29 +80,6 @@ TEST_F(DisplayHeadless, SnapshotHoldsExactlyTheDrawnPixelsWhenTheWindowIsDestroy
   std::remove(path.c_str());
 }
 
-TEST_F(DisplayHeadless, SnapshotOfAWindowStillOpenWhenTheProcessEnds) {
-  const std::string by_exit = TempPng("exit");
-  const std::string by_exit_process = TempPng("exitprocess");
-  auto draw_and_end = [](const std::string& path, bool through_exit_process) {
-    setenv("GRAPH_SNAPSHOT", path.c_str(), 1);
-    HWND window = OpenWindow(3, 2);
-    HDC dc = GetDC(window);
-    SetPixelV(dc, 2, 1, RGB(84, 252, 84));
-    if (through_exit_process) ExitProcess(0);
-    std::exit(0);
-  };
-  EXPECT_EXIT(draw_and_end(by_exit, false), ::testing::ExitedWithCode(0), "");
-  EXPECT_EXIT(draw_and_end(by_exit_process, true), ::testing::ExitedWithCode(0), "");
-  for (const std::string& path : {by_exit, by_exit_process}) {
-    Png png;
-    ASSERT_TRUE(ReadPng(path, &png)) << path;
-    EXPECT_EQ(png.width, 3);
-    EXPECT_EQ(png.ColourValue(2, 1), RGB(84, 252, 84));
-    EXPECT_EQ(png.ColourValue(0, 0), 0u);
-    std::remove(path.c_str());
-  }
-}
-
 TEST_F(DisplayHeadless, AnUnwritableSnapshotIsOneLineOnStandardError) {
   setenv("GRAPH_SNAPSHOT", "/nonexistent-directory/out.png", 1);
   HWND window = OpenWindow(2, 2);

@@ -1,6 +1,6 @@
 // How a run with snapshots ends: a picture that is lost turns a successful
-// end into exit code 1 with one line. Each case runs in a process of its
-// own.
+// end into exit code 1 with one line, and a signal that ends the process
+// saves the picture first. Each case runs in a process of its own.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
@@ -82,6 +82,23 @@ void SetLimit(int resource, rlim_t value) {
   setrlimit(resource, &limit);
 }
 
+void SayRestored() { (void)write(STDERR_FILENO, "restored;", 9); }
+
+// Stands for the console's handler, which restores the terminal and lets
+// the signal end the process.
+void RestoreThenEnd(int signal) {
+  SayRestored();
+  ::signal(signal, SIG_DFL);
+  raise(signal);
+}
+
+TEST_F(SnapshotEnd, AWindowStillOpenIsSavedWhenTheProcessEnds) {
+  EXPECT_EXIT((DrawWithSnapshot(At("exit.png")), std::exit(0)), testing::ExitedWithCode(0), "^$");
+  EXPECT_EXIT((DrawWithSnapshot(At("exit-process.png")), ExitProcess(0)), testing::ExitedWithCode(0), "^$");
+  EXPECT_TRUE(HoldsTheDrawing(At("exit.png")));
+  EXPECT_TRUE(HoldsTheDrawing(At("exit-process.png")));
+}
+
 TEST_F(SnapshotEnd, ALostPictureTurnsASuccessfulEndIntoExitCodeOneWithOneLine) {
   ASSERT_TRUE(MakeFifo("fifo"));
   const std::string could_not = "^GRAPH_SNAPSHOT: could not write " + folder_;
@@ -125,6 +142,78 @@ TEST_F(SnapshotEnd, LostFramesAreCountedInOneLineWhenThePatternEnds) {
       "^GRAPH_SNAPSHOT: could not write " + folder_ +
           "/f-1.png: it is a FIFO; only a regular file is replaced; 1 of 4 frames were lost\n$");
   for (const char* saved : {"f-0.png", "f-2.png", "f-3.png"}) EXPECT_TRUE(HoldsTheDrawing(At(saved))) << saved;
+}
+
+TEST_F(SnapshotEnd, AnEndingSignalSavesThePictureThenEndsTheProcessByIt) {
+  for (int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
+    SCOPED_TRACE(strsignal(signal));
+    const std::string path = At("signal-" + std::to_string(signal) + ".png");
+    EXPECT_EXIT(
+        {
+          SetLimit(RLIMIT_CORE, 0);  // SIGQUIT would dump core
+          detail::register_exit_callback(SayRestored, true);  // as the console restores the terminal
+          DrawWithSnapshot(path);
+          kill(getpid(), signal);
+          for (;;) pause();
+        },
+        testing::KilledBySignal(signal), "^restored;$");
+    EXPECT_TRUE(HoldsTheDrawing(path));
+  }
+}
+
+// The signal arrives while the program's thread holds the lock of the
+// window table, which saving needs: the saving waits for it, the program
+// runs on and gives it back.
+TEST_F(SnapshotEnd, SavingOnASignalWaitsForLocksTheInterruptedThreadHolds) {
+  const std::string path = At("locked.png");
+  EXPECT_EXIT(
+      {
+        DrawWithSnapshot(path);
+        std::unique_lock hold(detail::user_state().lock);
+        kill(getpid(), SIGTERM);
+        usleep(50'000);
+        hold.unlock();
+        for (;;) pause();
+      },
+      testing::KilledBySignal(SIGTERM), "");
+  EXPECT_TRUE(HoldsTheDrawing(path));
+}
+
+TEST_F(SnapshotEnd, AHandlerInstalledBeforeRunsAfterTheSavingAndAnIgnoredSignalStaysIgnored) {
+  const std::string path = At("chained.png");
+  EXPECT_EXIT(
+      {
+        signal(SIGTERM, RestoreThenEnd);
+        signal(SIGHUP, SIG_IGN);
+        DrawWithSnapshot(path);
+        struct sigaction hangup {};
+        sigaction(SIGHUP, nullptr, &hangup);
+        if (hangup.sa_handler != SIG_IGN) (void)write(STDERR_FILENO, "caught;", 7);
+        kill(getpid(), SIGTERM);
+        for (;;) pause();
+      },
+      testing::KilledBySignal(SIGTERM), "^restored;$");
+  EXPECT_TRUE(HoldsTheDrawing(path));
+}
+
+// A child made by fork has no thread to save for it; a signal ends it as
+// it would have ended it before (rather than waiting for a saving that
+// never comes).
+TEST_F(SnapshotEnd, AChildMadeByForkEndsByTheSignalAsBefore) {
+  EXPECT_EXIT(
+      {
+        DrawWithSnapshot(At("parent.png"));
+        const pid_t child = fork();
+        if (child == 0) {
+          kill(getpid(), SIGTERM);
+          for (int tenth = 0; tenth < 50; ++tenth) usleep(100'000);
+          _exit(9);
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        _exit(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM ? 0 : 1);
+      },
+      testing::ExitedWithCode(0), "");
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <span>
 #include <vector>
 
+#include "display/snapshot_signals.h"
 #include "display/picture_file.h"
 #include "kernel/process_exit.h"
 #include "platform/display.h"
@@ -195,8 +196,8 @@ void save_snapshot_if_requested(const Surface& surface) {
 
 namespace {
 
-// The process is ending (by ExitProcess or by a return from main) with
-// windows open: they are saved as they are, and the frames
+// The process is ending (by ExitProcess, by a return from main, or by a
+// signal) with windows open: they are saved as they are, and the frames
 // lost are reported. Other threads may still draw; the framebuffer's pixels
 // are read atomically. Whoever comes second waits until the first is done.
 void finish_snapshots() {
@@ -224,6 +225,7 @@ void prepare_snapshots() {
     // ExitProcess runs the first; a program that returns from main, the second.
     (void)register_exit_callback(finish_snapshots, false);
     std::atexit(finish_snapshots);
+    save_before_ending_signals(finish_snapshots);
     return true;
   }();
   (void)prepared;

@@ -46,8 +46,8 @@ struct SnapshotSetting {
 void save_snapshot_if_requested(const Surface& surface);
 
 // Called as each window is created: says at once when GRAPH_SNAPSHOT is
-// refused, and makes sure that windows still open when the process ends
-// (by ExitProcess or a return from main) are saved.
+// refused, and makes sure that windows still open when the process ends,
+// however it ends (ExitProcess, a return from main, a signal), are saved.
 void prepare_snapshots();
 
 }  // namespace win32::detail

@@ -10,6 +10,7 @@ target_sources(platform PRIVATE
   src/display/headless_backend.cpp
   src/display/picture_file.cpp
   src/display/snapshot.cpp
+  src/display/snapshot_signals.cpp
   src/display/system_metrics.cpp
   src/gdi/device_context.cpp
   src/gdi/gdi_blit.cpp
