@@ -72,16 +72,21 @@ void ReleaseSurfaces(win32::HWND window) {
 
 // WM_PAINT: the damaged rectangle copied 1:1 from the backing bitmap, which
 // is anchored at the top-left corner and never scaled.
+//
+// The rectangle copied is the one BeginPaint validates, not the one seen
+// before the lock was taken: the program may add to the update region in
+// between (an image put while this thread waited for GraphDrawing), and
+// BeginPaint validates that addition too, so copying less would lose it.
 void Repaint(win32::HWND window) {
   win32::RECT damaged{};
   if (!win32::GetUpdateRect(window, &damaged, win32::FALSE)) return;
   DrawingLock lock;
   win32::PAINTSTRUCT paint{};
   const win32::HDC dc = win32::BeginPaint(window, &paint);
+  const win32::RECT& area = paint.rcPaint;
   if (GraphRunning.load(std::memory_order_relaxed)) {
-    (void)win32::BitBlt(dc, damaged.left, damaged.top, damaged.right - damaged.left,
-                        damaged.bottom - damaged.top, BitmapDC, damaged.left, damaged.top,
-                        win32::SRCCOPY);
+    (void)win32::BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top,
+                        BitmapDC, area.left, area.top, win32::SRCCOPY);
   }
   (void)win32::EndPaint(window, &paint);
 }
