@@ -5,10 +5,9 @@
 
 #include <string>
 
-#include "driver_link_seam.h"
 #include "graphics/graph.h"
-#include "mode_table.h"
 #include "recording_driver.h"
+#include "recording_driver_entries.h"
 #include "runtime/system.h"
 
 namespace graph {
@@ -16,15 +15,6 @@ namespace {
 
 using testing::CallKind;
 using testing::Recording;
-
-constexpr ScreenMetrics kScreen1024{.W = 1016, .H = 741, .FW = 1024, .FH = 719};
-constexpr ScreenMetrics kScreen1280{.W = 1272, .H = 997, .FW = 1280, .FH = 975};
-
-void UseWin32GUIRegistry(const ScreenMetrics& metrics) {
-  FreeModeRegistry();
-  SaveVideoState = &SaveState;
-  AddWin32GUIModes(metrics);
-}
 
 class GraphMode : public ::testing::Test {
  protected:
@@ -80,65 +70,6 @@ TEST_F(GraphMode, EnteringAModeInitialisesThenAppliesTheDefaults) {
   // ClearViewport, Line and the circle slots keep the library's routines.
   EXPECT_EQ(Hooks.Line, &LineDefault);
   EXPECT_EQ(Hooks.ClearViewport, &ClearViewportDefault);
-}
-
-TEST_F(GraphMode, InitGraphWithTheWindowDriverModes) {
-  struct Case {
-    const char* Label;
-    std::int16_t Driver, Mode;
-    std::int16_t CurrentDriver, NewDriver, CurrentMode, MaxX, MaxY;
-    std::uint16_t MaxColorIndex;
-  };
-  const Case cases[] = {
-      {"detected 15/5", 15, 5, 15, 15, 246, 1023, 718, 255},
-      {"detect request", 0, 0, 15, 15, 246, 1023, 718, 255},
-      {"list driver 9/2", 9, 2, 9, -1, 2, 639, 479, 15},
-      {"9 with mode 30000 detects", 9, 30000, 15, 15, 246, 1023, 718, 255},
-      {"13 with mode 30000", 13, 30000, 13, 13, 245, 1023, 718, 15},
-  };
-  for (const Case& c : cases) {
-    UseWin32GUIRegistry(kScreen1024);
-    std::int16_t driver = c.Driver;
-    std::int16_t mode = c.Mode;
-    InitGraph(driver, mode, "");
-    ASSERT_EQ(GraphResult, grOk) << c.Label;
-    EXPECT_TRUE(IsGraphMode) << c.Label;
-    EXPECT_EQ(IntCurrentDriver, c.CurrentDriver) << c.Label;
-    EXPECT_EQ(IntCurrentNewDriver, c.NewDriver) << c.Label;
-    EXPECT_EQ(IntCurrentMode, c.CurrentMode) << c.Label;
-    EXPECT_EQ(MaxX, c.MaxX) << c.Label;
-    EXPECT_EQ(MaxY, c.MaxY) << c.Label;
-    EXPECT_EQ(GetMaxColor(), c.MaxColorIndex) << c.Label;
-    EXPECT_EQ(FillSettings.Color, c.MaxColorIndex) << c.Label;
-    EXPECT_EQ(ViewWidth, c.MaxX) << c.Label;
-    IsGraphMode = false;
-  }
-}
-
-TEST_F(GraphMode, SetGraphModeLookups) {
-  UseWin32GUIRegistry(kScreen1024);
-  std::int16_t driver = 9;
-  std::int16_t mode = 2;
-  InitGraph(driver, mode, "");
-  ASSERT_EQ(GraphResult, grOk);
-  SetGraphMode(30000);  // a list driver has no depth driver to take the highest mode of
-  EXPECT_EQ(GraphResult, grInvalidMode);
-  EXPECT_EQ(MaxX, 639);
-
-  driver = 0;
-  InitGraph(driver, mode, "");
-  SetGraphMode(30012);  // 1024 x 768 is not listed on this screen
-  EXPECT_EQ(GraphResult, grInvalidMode);
-  EXPECT_EQ(IntCurrentMode, 246);
-
-  UseWin32GUIRegistry(kScreen1280);
-  driver = 0;
-  InitGraph(driver, mode, "");
-  SetGraphMode(30012);
-  EXPECT_EQ(GraphResult, grOk);
-  EXPECT_EQ(IntCurrentMode, 261);
-  EXPECT_EQ((std::pair{MaxX, MaxY}), (std::pair<std::int16_t, std::int16_t>{1023, 767}));
-  EXPECT_EQ(IntCurrentDriver, 15);
 }
 
 TEST_F(GraphMode, DefectiveRecordsAndFailingInitialisation) {

@@ -1,7 +1,7 @@
 // A small program for the subprocess tests of the graphics core: it starts
 // as a demonstration does (runtime start-up, library initialisation) and then
-// does the one thing its argument names. Its window routines are the link
-// seam's, so it never opens a window.
+// does the one thing its argument names. Its driver is the recording driver,
+// so it never opens a window.
 #include <cstdio>
 #include <string_view>
 
@@ -14,8 +14,8 @@ namespace {
 
 std::string_view scenario;
 
+// The recording mode is the registry's only one, listed at start-up.
 void EnterRecordingMode() {
-  graph::AddMode(graph::testing::RecordingMode(64, 48));
   std::int16_t driver = graph::testing::kRecordingDriver;
   std::int16_t mode = graph::testing::kRecordingMode;
   graph::testing::ResetRecorder(64, 48);
@@ -33,11 +33,6 @@ void ProgramBody() {
     runtime::WriteLn(runtime::StdOut, "GraphResult ", graph::GraphResult);
     graph::SetActivePage(3);
     graph::PutPixel(0, 0, 1);
-  } else if (scenario == "detect") {
-    std::int16_t driver = 0;
-    std::int16_t mode = 0;
-    graph::DetectGraph(driver, mode);
-    runtime::WriteLn(runtime::StdOut, driver, " ", mode);
   } else if (scenario == "runerror-in-graphics-mode") {
     EnterRecordingMode();
     runtime::RunError(runtime::RunErrorCode::RangeCheckError);

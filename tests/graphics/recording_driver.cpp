@@ -146,6 +146,11 @@ TModeInfo RecordingMode(std::int32_t width, std::int32_t height, std::int32_t co
   mode.YAspect = 10000;
   mode.MaxX = static_cast<std::uint16_t>(width - 1);
   mode.MaxY = static_cast<std::uint16_t>(height - 1);
+  UseRecordingRoutines(mode);
+  return mode;
+}
+
+void UseRecordingRoutines(TModeInfo& mode) {
   mode.DirectPutPixel = &RecordingDirectPutPixel;
   mode.PutPixel = &RecordingPutPixel;
   mode.GetPixel = &RecordingGetPixel;
@@ -157,7 +162,9 @@ TModeInfo RecordingMode(std::int32_t width, std::int32_t height, std::int32_t co
   mode.HLine = &RecordingHLine;
   mode.VLine = &RecordingVLine;
   mode.InitRoutine = &RecordingInit;
-  return mode;
+  // Images and text keep the library's own routines.
+  mode.PutImage = nullptr;
+  mode.OutTextXY = nullptr;
 }
 
 void EnterRecordingMode(std::int32_t width, std::int32_t height) {

@@ -70,6 +70,10 @@ void ResetRecorder(std::int32_t width, std::int32_t height);
 [[nodiscard]] TModeInfo RecordingMode(std::int32_t width, std::int32_t height,
                                       std::int32_t colors = 16);
 
+// Puts the recorder's routines into a record of another driver's table, so
+// that entering its mode opens nothing and draws into the recorder.
+void UseRecordingRoutines(TModeInfo& mode);
+
 // Starts from an empty registry holding only the recording mode, enters it
 // with InitGraph and clears the calls that entering made.
 void EnterRecordingMode(std::int32_t width = 64, std::int32_t height = 48);

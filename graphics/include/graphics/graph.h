@@ -304,7 +304,7 @@ extern std::int32_t InstalledFonts;
 extern std::array<FontRec, MaxFonts + 1> Fonts;  // entries 1 .. 16 used
 extern std::array<bool, 16> LinePatterns;
 extern std::array<FillPattern, 13> FillPatternTable;
-extern const std::array<RGBRec, 256> DefaultColors;  // the window driver's default palette
+extern const std::array<RGBRec, 256> DefaultColors;  // every new palette's colours
 
 extern HooksTable Hooks;
 extern VideoStateProc SaveVideoState;
@@ -325,7 +325,7 @@ void SetGraphMode(std::int16_t mode);
 [[nodiscard]] std::uint16_t GetMaxColor();
 void SetBkColor(std::uint16_t color);
 void GetModeRange(std::int16_t driver, std::int16_t& low, std::int16_t& high);
-void CloseGraph();  // the window driver's
+void CloseGraph();  // supplied by the driver
 
 void SetViewPort(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2, bool clip);
 void GetViewSettings(ViewPortType& viewport);
@@ -466,7 +466,7 @@ void Res2Mode(std::int32_t width, std::int32_t height, std::int32_t colors, std:
 [[nodiscard]] bool Mode2Res(std::int16_t mode, std::int32_t& width, std::int32_t& height);
 [[nodiscard]] TModeInfo* SearchMode(std::int16_t driver, std::int16_t& mode);
 void InternDetectGraph(std::int16_t& driver, std::int16_t& mode, bool calledFromInitGraph);
-TModeInfo* QueryAdapterInfo();
+TModeInfo* QueryAdapterInfo();  // supplied by the driver: adds its modes
 void FreeModeRegistry();
 
 // Viewport, clipping and the default hook routines.

@@ -1,8 +1,9 @@
 # The WIN32GUI window driver's sources, part of the graphics library.
 target_sources(graphics PRIVATE
-  src/win32gui/default_colors.cpp
   src/win32gui/image_win32gui.cpp
   src/win32gui/mode_init.cpp
+  src/win32gui/mode_table.cpp
+  src/win32gui/mode_table.h
   src/win32gui/palette.cpp
   src/win32gui/pixels.cpp
   src/win32gui/runs.cpp

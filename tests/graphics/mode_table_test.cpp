@@ -1,12 +1,16 @@
-// The mode registry: the WIN32GUI table built from screen metrics, the depth
-// lists and their numbering, lookups and detection.
+// The WIN32GUI driver's mode table built from screen metrics, and the
+// registry over it: the depth lists and their numbering, lookups, detection
+// and InitGraph (with the recorder's routines in the records, so that no
+// window opens), and the table of a whole program following GRAPH_SCREEN.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "graphics/graph.h"
-#include "mode_table.h"
+#include "recording_driver.h"
+#include "win32gui/mode_table.h"
 
 namespace graph {
 namespace {
@@ -189,6 +193,105 @@ TEST_F(Registry, SingleRecordRunAtTheEndIsItsDriversHighestMode) {
   GetModeRange(7, low, high);
   EXPECT_EQ(low, 42);
   EXPECT_EQ(high, 42);
+}
+
+// The driver's table for `metrics`, every record drawing into the recorder.
+void UseWin32GUIRegistry(const ScreenMetrics& metrics) {
+  BuildRegistry(metrics);
+  SaveVideoState = &SaveState;
+  for (TModeInfo* m = ModeList; m != nullptr; m = m->Next) testing::UseRecordingRoutines(*m);
+  for (int d = FirstDepthDriver; d <= LastDepthDriver; ++d) {
+    for (TModeInfo* m = NewModeList.Heads[d]; m != nullptr; m = m->Next) testing::UseRecordingRoutines(*m);
+  }
+  testing::ResetRecorder(1, 1);
+}
+
+class WindowDriverModes : public Registry {
+ protected:
+  void SetUp() override { IsGraphMode = false; }
+  void TearDown() override {
+    Registry::TearDown();
+    IsGraphMode = false;
+  }
+};
+
+TEST_F(WindowDriverModes, InitGraphWithTheWindowDriverModes) {
+  struct Case {
+    const char* Label;
+    std::int16_t Driver, Mode;
+    std::int16_t CurrentDriver, NewDriver, CurrentMode, MaxX, MaxY;
+    std::uint16_t MaxColorIndex;
+  };
+  const Case cases[] = {
+      {"detected 15/5", 15, 5, 15, 15, 246, 1023, 718, 255},
+      {"detect request", 0, 0, 15, 15, 246, 1023, 718, 255},
+      {"list driver 9/2", 9, 2, 9, -1, 2, 639, 479, 15},
+      {"9 with mode 30000 detects", 9, 30000, 15, 15, 246, 1023, 718, 255},
+      {"13 with mode 30000", 13, 30000, 13, 13, 245, 1023, 718, 15},
+  };
+  for (const Case& c : cases) {
+    UseWin32GUIRegistry(kScreen1024);
+    std::int16_t driver = c.Driver;
+    std::int16_t mode = c.Mode;
+    InitGraph(driver, mode, "");
+    ASSERT_EQ(GraphResult, grOk) << c.Label;
+    EXPECT_TRUE(IsGraphMode) << c.Label;
+    EXPECT_EQ(IntCurrentDriver, c.CurrentDriver) << c.Label;
+    EXPECT_EQ(IntCurrentNewDriver, c.NewDriver) << c.Label;
+    EXPECT_EQ(IntCurrentMode, c.CurrentMode) << c.Label;
+    EXPECT_EQ(MaxX, c.MaxX) << c.Label;
+    EXPECT_EQ(MaxY, c.MaxY) << c.Label;
+    EXPECT_EQ(GetMaxColor(), c.MaxColorIndex) << c.Label;
+    EXPECT_EQ(FillSettings.Color, c.MaxColorIndex) << c.Label;
+    EXPECT_EQ(ViewWidth, c.MaxX) << c.Label;
+    IsGraphMode = false;
+  }
+}
+
+TEST_F(WindowDriverModes, SetGraphModeLookups) {
+  UseWin32GUIRegistry(kScreen1024);
+  std::int16_t driver = 9;
+  std::int16_t mode = 2;
+  InitGraph(driver, mode, "");
+  ASSERT_EQ(GraphResult, grOk);
+  SetGraphMode(30000);  // a list driver has no depth driver to take the highest mode of
+  EXPECT_EQ(GraphResult, grInvalidMode);
+  EXPECT_EQ(MaxX, 639);
+
+  driver = 0;
+  InitGraph(driver, mode, "");
+  SetGraphMode(30012);  // 1024 x 768 is not listed on this screen
+  EXPECT_EQ(GraphResult, grInvalidMode);
+  EXPECT_EQ(IntCurrentMode, 246);
+
+  UseWin32GUIRegistry(kScreen1280);
+  driver = 0;
+  InitGraph(driver, mode, "");
+  SetGraphMode(30012);
+  EXPECT_EQ(GraphResult, grOk);
+  EXPECT_EQ(IntCurrentMode, 261);
+  EXPECT_EQ((std::pair{MaxX, MaxY}), (std::pair<std::int16_t, std::int16_t>{1023, 767}));
+  EXPECT_EQ(IntCurrentDriver, 15);
+}
+
+
+// mode_probe prints what DetectGraph chooses in a whole program, whose
+// table is built from the headless screen that GRAPH_SCREEN sizes.
+std::string DetectedInAProgram(const std::string& screen) {
+  const std::string command = "env -u GRAPH_SCREEN GRAPH_DISPLAY=headless " + screen + " '" +
+                              MODE_PROBE_PATH + "' < /dev/null";
+  std::string output;
+  if (FILE* pipe = popen(command.c_str(), "r")) {
+    char buffer[64];
+    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) output += buffer;
+    (void)pclose(pipe);
+  }
+  return output;
+}
+
+TEST(ModeTableOfAProgram, FollowsTheScreenSize) {
+  EXPECT_EQ(DetectedInAProgram(""), "15 5\r\n");
+  EXPECT_EQ(DetectedInAProgram("GRAPH_SCREEN=1280x1024"), "15 6\r\n");
 }
 
 TEST(ModeNumbers, Res2ModeAndMode2Res) {

@@ -1,6 +1,6 @@
 // The modes of the WIN32GUI driver and QueryAdapterInfo, which adds them to
 // the registry once per process from the size of the screen.
-#include "mode_table.h"
+#include "win32gui/mode_table.h"
 
 #include <array>
 
