@@ -1,9 +1,12 @@
 // The graph window's life: opening in each kind of mode, a second mode
-// initialisation, repaint from the backing bitmap, closing, and opening
-// again.
+// initialisation, repaint from the backing bitmap, the frames of an
+// animation, closing, and opening again.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "driver_test_support.h"
@@ -130,6 +133,34 @@ TEST_F(OpenWindowTest, ARepaintCopiesOnlyTheDamagedRectangle) {
   ASSERT_TRUE(win32::InvalidateRect(MainWindow, &damaged, win32::FALSE));
   ASSERT_TRUE(Eventually([] { return ScreenValue(10, 10) != 0; }));
   EXPECT_EQ(ScreenValue(300, 300), 0u);
+}
+
+// A frame ends where the program clears the whole window, and nowhere else:
+// not at a full-width top row in the background colour, not at a clearing
+// of part of the window.
+TEST(GraphWindow, OnlyAClearingOfTheWholeWindowEndsAFrame) {
+  const std::string stem = ::testing::TempDir() + "frame_end_" + std::to_string(::getpid()) + "_";
+  const auto frame = [&stem](int number) { return stem + std::to_string(number) + ".png"; };
+  ::setenv("GRAPH_SNAPSHOT", (stem + "%d.png").c_str(), 1);
+  testing::EnterMode(testing::kLargestWindow256);
+  ASSERT_EQ(GraphResult, grOk);
+
+  CurrentColor = CurrentBkColor;
+  HLine(0, MaxX, 0);
+  SetViewPort(0, 0, MaxX, static_cast<std::int16_t>(MaxY / 2), true);
+  ClearViewport();
+  EXPECT_NE(::access(frame(0).c_str(), F_OK), 0) << "no frame has ended yet";
+  ClearDevice();                               // frame 0
+  SetViewPort(0, 0, MaxX, MaxY, true);
+  ClearViewport();                             // frame 1
+  CloseGraph();                                // the last picture, 2
+  ::unsetenv("GRAPH_SNAPSHOT");
+
+  for (int number = 0; number <= 2; ++number) {
+    EXPECT_EQ(::access(frame(number).c_str(), F_OK), 0) << frame(number);
+    std::remove(frame(number).c_str());
+  }
+  EXPECT_NE(::access(frame(3).c_str(), F_OK), 0);
 }
 
 TEST(GraphWindow, CloseGraphTwiceGivesMinusOne) {

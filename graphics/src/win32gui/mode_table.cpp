@@ -54,6 +54,7 @@ void SetupWin32GUIDefault(TModeInfo& mode) {
   mode.GetRGBPalette = &GetRGBPaletteWin32GUI;
   mode.SetVisualPage = &SetVisualWin32GUI;
   mode.SetActivePage = &SetActiveWin32GUI;
+  mode.ClearViewport = &ClearViewportWin32GUI;
   mode.PutImage = &PutImageWin32GUI;
   mode.GetScanLine = &GetScanLineWin32GUI;
   mode.HLine = &HLine16Win32GUI;

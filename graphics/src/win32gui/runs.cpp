@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "platform/display.h"
 #include "win32gui/pixel_writing.h"
 #include "win32gui/win32gui.h"
 #include "win32gui/win32gui_state.h"
@@ -70,14 +69,6 @@ void PlainRun(int x1, int y1, int x2, int y2, std::uint16_t index) {
   if (temporary) (void)win32::DeleteObject(pen);
 }
 
-// A run in the background colour over the whole top row, in a viewport of
-// all rows, is how a clearing of the whole window (ClearDevice) begins: the
-// picture before it is a finished frame of an animation.
-bool StartsClearingTheWindow(int left, int right, int row) {
-  return row == 0 && left <= 0 && right >= MaxX && StartYViewPort == 0 && ViewHeight >= MaxY &&
-         CurrentWriteMode == CopyPut && CurrentColor == CurrentBkColor;
-}
-
 }  // namespace
 
 void HLine16Win32GUI(std::int16_t x1, std::int16_t x2, std::int16_t y) {
@@ -93,7 +84,6 @@ void HLine16Win32GUI(std::int16_t x1, std::int16_t x2, std::int16_t y) {
   const int left = x1 + StartXViewPort;
   const int right = x2 + StartXViewPort;
   const int row = y + StartYViewPort;
-  if (StartsClearingTheWindow(left, right, row)) (void)win32::display::end_frame(MainWindow);
 
   DrawingLock lock;
   if (!WindowRunning()) return;

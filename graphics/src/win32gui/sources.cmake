@@ -1,5 +1,6 @@
 # The WIN32GUI window driver's sources, part of the graphics library.
 target_sources(graphics PRIVATE
+  src/win32gui/clear_viewport.cpp
   src/win32gui/image_win32gui.cpp
   src/win32gui/mode_init.cpp
   src/win32gui/mode_table.cpp

@@ -28,6 +28,10 @@ void SetRGBPaletteWin32GUI(std::int16_t color, std::int16_t red, std::int16_t gr
 void GetRGBPaletteWin32GUI(std::int16_t color, std::int16_t& red, std::int16_t& green,
                            std::int16_t& blue);
 
+// Clearing: a clearing of the whole window ends a frame of an animation,
+// then the viewport is cleared as ClearViewportDefault clears it.
+void ClearViewportWin32GUI();
+
 // Pages: the driver has a single page, so both do nothing.
 void SetVisualWin32GUI(std::uint16_t page);
 void SetActiveWin32GUI(std::uint16_t page);
