@@ -1,8 +1,6 @@
 // Opening and closing the graph window from the program's thread: the mode
 // initialisation with its start-up handshake, CloseGraph with its shut-down
 // handshake, and the single page of the driver.
-#include <thread>
-
 #include "platform/user.h"
 #include "win32gui/win32gui.h"
 #include "win32gui/win32gui_state.h"
@@ -77,20 +75,19 @@ void InitWin32GUI16Colors() {
                    : 0;
   InitGraphDrawing();
   GraphInit = win32::CreateEventA(nullptr, win32::FALSE, win32::FALSE, nullptr);
+  GraphStarted = win32::CreateEventA(nullptr, win32::FALSE, win32::FALSE, nullptr);
   GraphRunning.store(false, std::memory_order_release);
   win32::DWORD threadId = 0;
   MessageThreadHandle = win32::CreateThread(nullptr, 0, &MessageHandleThread, nullptr, 0, &threadId);
 
-  // Until the window's surfaces exist or the thread has ended. The poll
-  // never sleeps; it only yields, so that on a busy machine the window
-  // thread it waits for gets the processor.
+  // Until the window's surfaces exist or the thread has ended, asleep: the
+  // thread signals GraphStarted as it sets GraphRunning or as it gives up,
+  // and one that gave up is waited for until it has ended.
   win32::DWORD exitCode = win32::STILL_ACTIVE;
   if (MessageThreadHandle != nullptr) {
-    while (true) {
-      if (!win32::GetExitCodeThread(MessageThreadHandle, &exitCode)) exitCode = 1;
-      if (WindowRunning() || exitCode != win32::STILL_ACTIVE) break;
-      std::this_thread::yield();
-    }
+    (void)win32::WaitForSingleObject(GraphStarted, win32::INFINITE);
+    if (!WindowRunning()) (void)WaitForWindowThread(win32::INFINITE);
+    if (!win32::GetExitCodeThread(MessageThreadHandle, &exitCode)) exitCode = 1;
   } else {
     exitCode = 1;  // no thread: nothing will signal GraphInit
   }
@@ -111,6 +108,8 @@ void InitWin32GUI16Colors() {
   }
   (void)win32::CloseHandle(GraphInit);
   GraphInit = nullptr;
+  (void)win32::CloseHandle(GraphStarted);
+  GraphStarted = nullptr;
 }
 
 void CloseGraph() {

@@ -24,6 +24,7 @@ win32::HBITMAP SavedScreen = nullptr;
 win32::HGDIOBJ OldBitmap = nullptr;
 win32::CRITICAL_SECTION GraphDrawing{};
 win32::HANDLE GraphInit = nullptr;
+win32::HANDLE GraphStarted = nullptr;
 win32::HANDLE MessageThreadHandle = nullptr;
 bool MessageThreadHandleValid = false;
 // True once a window thread could not be reached and was left running: it

@@ -35,6 +35,10 @@ extern win32::HBITMAP SavedScreen;
 extern win32::HGDIOBJ OldBitmap;
 extern win32::CRITICAL_SECTION GraphDrawing;
 extern win32::HANDLE GraphInit;
+// Auto-reset, like GraphInit, and alive as long: the window thread signals
+// it as it sets GraphRunning and as it gives up, so that the mode
+// initialisation waits for the one or the other instead of polling.
+extern win32::HANDLE GraphStarted;
 extern win32::HANDLE MessageThreadHandle;
 extern bool MessageThreadHandleValid;
 extern bool GraphDrawingKept;

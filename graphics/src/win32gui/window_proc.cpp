@@ -31,7 +31,8 @@ void ClearToBlack(win32::HDC surface) {
 
 // WM_CREATE: the backing bitmap in its memory context, the window context
 // held for the window's lifetime, both black, empty caches; then the
-// surfaces exist and GraphRunning says so.
+// surfaces exist, GraphRunning says so, and GraphStarted lets the mode
+// initialisation go on.
 void CreateSurfaces(win32::HWND window) {
   DrawingLock lock;
   const win32::HDC reference = win32::GetDC(window);
@@ -46,6 +47,7 @@ void CreateSurfaces(win32::HWND window) {
   BitmapFontVerticalCache.fill(nullptr);
   Pens.fill(nullptr);
   GraphRunning.store(true, std::memory_order_release);
+  (void)win32::SetEvent(GraphStarted);
 }
 
 template <class Handles>

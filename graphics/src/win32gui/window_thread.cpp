@@ -57,16 +57,21 @@ win32::DWORD MessageHandleThread(void* /*parameter*/) {
   if (!WinRegistered) {
     if (!WinRegister()) {
       (void)win32::MessageBoxA(nullptr, "Window registration failed", nullptr, win32::MB_OK);
+      (void)win32::SetEvent(GraphStarted);
       (void)win32::SetEvent(GraphInit);
       return 1;
     }
     WinRegistered = true;
   }
-  // Creating the window runs WM_CREATE here, which sets GraphRunning and so
-  // releases the program's thread from its poll into its wait on GraphInit.
+  // Creating the window runs WM_CREATE here, which sets GraphRunning and
+  // signals GraphStarted, releasing the program's thread from its first
+  // wait into its wait on GraphInit. Without a window this thread gives up,
+  // signalling both before its failure message, which the program's thread
+  // sits out waiting for it to end.
   MainWindow = WinCreate();
   win32::MSG message{};
   (void)win32::PeekMessageA(&message, nullptr, win32::WM_USER, win32::WM_USER, win32::PM_NOREMOVE);
+  if (MainWindow == nullptr) (void)win32::SetEvent(GraphStarted);
   (void)win32::SetEvent(GraphInit);
   if (MainWindow == nullptr) {
     (void)win32::MessageBoxA(nullptr, "Window creation failed", nullptr, win32::MB_OK);
