@@ -14,16 +14,13 @@ void PutImageWin32GUI(std::int16_t x, std::int16_t y, const void* block, std::ui
   const std::uint16_t savedColor = CurrentColor;
   const std::uint16_t savedWriteMode = CurrentWriteMode;
   CurrentWriteMode = operation;
-  {
-    // Held across the whole image so that a repaint never shows half of it;
-    // each DirectPutPixel enters the recursive lock again.
-    DrawingLock lock;
-    if (WindowRunning()) {
-      const bool savedDrawToScreen = DrawToScreen;
-      DrawToScreen = false;
-      DrawPlacedImage(placement, block);
-      DrawToScreen = savedDrawToScreen;
-    }
+  // Held across the whole image so that a repaint never shows half of it;
+  // each DirectPutPixel enters the recursive lock again.
+  if (const auto drawing = DrawOnTheWindow()) {
+    const bool savedDrawToScreen = DrawToScreen;
+    DrawToScreen = false;
+    DrawPlacedImage(placement, block);
+    DrawToScreen = savedDrawToScreen;
   }
   // Asked for after the lock is released: the window thread takes the same
   // lock when it repaints.

@@ -48,12 +48,8 @@ win32::COLORREF ColorValueOfIndex(std::uint32_t index) {
 
 void SetRGBPaletteWin32GUI(std::int16_t color, std::int16_t red, std::int16_t green,
                            std::int16_t blue) {
-  if (!WindowRunning()) {
-    GraphResult = grError;
-    return;
-  }
-  DrawingLock lock;
-  if (!WindowRunning() || !PaletteIndexValid(color)) {
+  const auto drawing = DrawOnTheWindow();
+  if (!drawing || !PaletteIndexValid(color)) {
     GraphResult = grError;
     return;
   }
@@ -68,12 +64,8 @@ void SetRGBPaletteWin32GUI(std::int16_t color, std::int16_t red, std::int16_t gr
 
 void GetRGBPaletteWin32GUI(std::int16_t color, std::int16_t& red, std::int16_t& green,
                            std::int16_t& blue) {
-  if (!WindowRunning()) {
-    GraphResult = grError;
-    return;
-  }
-  DrawingLock lock;
-  if (!WindowRunning() || !PaletteIndexValid(color)) {
+  const auto drawing = DrawOnTheWindow();
+  if (!drawing || !PaletteIndexValid(color)) {
     GraphResult = grError;
     return;
   }
@@ -84,9 +76,8 @@ void GetRGBPaletteWin32GUI(std::int16_t color, std::int16_t& red, std::int16_t& 
 }
 
 std::uint16_t GetPaletteEntry(std::uint16_t red, std::uint16_t green, std::uint16_t blue) {
-  if (!WindowRunning()) return 0;
-  DrawingLock lock;
-  if (!WindowRunning()) return 0;
+  const auto drawing = DrawOnTheWindow();
+  if (!drawing) return 0;
   std::int32_t bestDistance = 2147483647;
   std::uint16_t bestIndex = 0;
   for (std::int32_t i = 0; i < Pal->Size; ++i) {

@@ -52,9 +52,8 @@ win32::COLORREF BackingValue(int x, int y) {
 }
 
 void DirectPutPixel16Win32GUI(std::int16_t x, std::int16_t y) {
-  if (!WindowRunning()) return;
-  DrawingLock lock;
-  if (!WindowRunning()) return;
+  const auto drawing = DrawOnTheWindow();
+  if (!drawing) return;
   WriteColorValue(x, y, WriteModeValue(x, y));
 }
 
@@ -62,9 +61,8 @@ void PutPixel16Win32GUI(std::int16_t x, std::int16_t y, std::uint16_t color) {
   x = Absolute(x, StartXViewPort);
   y = Absolute(y, StartYViewPort);
   if (ClippedAway(x, y)) return;
-  if (!WindowRunning()) return;
-  DrawingLock lock;
-  if (!WindowRunning()) return;
+  const auto drawing = DrawOnTheWindow();
+  if (!drawing) return;
   // Always a plain set: the write mode plays no part for single pixels.
   WriteColorValue(x, y, ColorValueOfIndex(color));
 }
@@ -76,14 +74,10 @@ std::uint16_t GetPixel16Win32GUI(std::int16_t x, std::int16_t y) {
   x = Absolute(x, StartXViewPort);
   y = Absolute(y, StartYViewPort);
   if (ClippedAway(x, y)) return 0;
-  if (!WindowRunning()) {
-    GraphResult = grError;
-    return 0;
-  }
   win32::COLORREF value = 0;
   {
-    DrawingLock lock;
-    if (!WindowRunning()) {
+    const auto drawing = DrawOnTheWindow();
+    if (!drawing) {
       GraphResult = grError;
       return 0;
     }

@@ -72,7 +72,6 @@ void PlainRun(int x1, int y1, int x2, int y2, std::uint16_t index) {
 }  // namespace
 
 void HLine16Win32GUI(std::int16_t x1, std::int16_t x2, std::int16_t y) {
-  if (!WindowRunning()) return;
   if (x2 < x1) std::swap(x1, x2);
   if (ClipPixels) {
     if (x1 > ViewWidth || y < 0 || y > ViewHeight || x2 < 0) return;
@@ -84,9 +83,8 @@ void HLine16Win32GUI(std::int16_t x1, std::int16_t x2, std::int16_t y) {
   const int left = x1 + StartXViewPort;
   const int right = x2 + StartXViewPort;
   const int row = y + StartYViewPort;
-
-  DrawingLock lock;
-  if (!WindowRunning()) return;
+  const auto drawing = DrawOnTheWindow();
+  if (!drawing) return;
   if (CombinesWithBitmap(CurrentWriteMode)) {
     for (int x = left; x <= right; ++x) WriteColorValue(x, row, WriteModeValue(x, row));
     return;
@@ -95,7 +93,7 @@ void HLine16Win32GUI(std::int16_t x1, std::int16_t x2, std::int16_t y) {
 }
 
 void VLine16Win32GUI(std::int16_t x, std::int16_t y1, std::int16_t y2) {
-  if (!WindowRunning()) return;
+  if (!WindowRunning()) return;  // spares a column of DirectPutPixel calls below
   if (y2 <= y1) std::swap(y1, y2);
   if (ClipPixels) {
     if (x > ViewWidth || x < 0 || y1 > ViewHeight || y2 < 0) return;
@@ -107,8 +105,8 @@ void VLine16Win32GUI(std::int16_t x, std::int16_t y1, std::int16_t y2) {
   const int bottom = y2 + StartYViewPort;
 
   if (CurrentWriteMode == CopyPut) {
-    DrawingLock lock;
-    if (!WindowRunning()) return;
+    const auto drawing = DrawOnTheWindow();
+    if (!drawing) return;
     PlainRun(column, top, column, bottom, PaletteIndexOf(CurrentColor));
     return;
   }

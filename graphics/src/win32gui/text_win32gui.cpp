@@ -143,10 +143,7 @@ void OutBitmapTextWin32GUI(std::int16_t x, std::int16_t y, const GraphString& te
     return;
   }
   int failures = 0;
-  {
-    DrawingLock lock;
-    if (WindowRunning()) failures = DrawGlyphs(anchor, text);
-  }
+  if (const auto drawing = DrawOnTheWindow()) failures = DrawGlyphs(anchor, text);
   CurrentWriteMode = savedWriteMode;
   // Reported once the lock is released: a failing console write ends the
   // program through the exit chain, which closes the window and needs the

@@ -5,13 +5,15 @@
 // GraphDrawing guards the two surfaces, the palette, the pens and the glyph
 // caches. GraphRunning says whether they exist: the window thread writes it
 // only while holding GraphDrawing; the program's thread reads it without the
-// lock as a quick test and again under the lock before touching anything.
+// lock as a quick test and again under the lock before touching anything,
+// always through DrawOnTheWindow below.
 #pragma once
 
 #include <array>
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "graphics/graph.h"
 #include "graphics/graph_window.h"
@@ -49,6 +51,10 @@ extern std::array<win32::HPEN, PenCacheSize> Pens;
 extern std::array<win32::HBITMAP, GlyphCacheSize> BitmapFontHorizonCache;
 extern std::array<win32::HBITMAP, GlyphCacheSize> BitmapFontVerticalCache;
 
+// GraphRunning read on the program's thread: a quick test outside the lock,
+// or the decisive test once GraphDrawing is held.
+[[nodiscard]] inline bool WindowRunning() { return GraphRunning.load(std::memory_order_acquire); }
+
 // Holds GraphDrawing for one scope. The lock is recursive: an image routine
 // holds it across a whole image while each pixel enters it again.
 class DrawingLock {
@@ -57,11 +63,30 @@ class DrawingLock {
   ~DrawingLock() { win32::LeaveCriticalSection(&GraphDrawing); }
   DrawingLock(const DrawingLock&) = delete;
   DrawingLock& operator=(const DrawingLock&) = delete;
+
+ private:
+  friend std::optional<DrawingLock> DrawOnTheWindow();
+  struct Entered {};
+
+ public:
+  // Takes over a hold that DrawOnTheWindow has already entered.
+  explicit DrawingLock(Entered) {}
 };
 
-// GraphRunning read on the program's thread: a quick test outside the lock,
-// or the decisive test once GraphDrawing is held.
-[[nodiscard]] inline bool WindowRunning() { return GraphRunning.load(std::memory_order_acquire); }
+// The rule by which the program's thread touches the surfaces, the palette,
+// the pens and the glyph caches, which the window thread may release at any
+// moment: a quick test of GraphRunning, then GraphDrawing, then the test
+// again under the lock. Holds the lock for as long as it is kept when the
+// window runs; empty, holding nothing, when it does not.
+[[nodiscard]] inline std::optional<DrawingLock> DrawOnTheWindow() {
+  if (!WindowRunning()) return std::nullopt;
+  win32::EnterCriticalSection(&GraphDrawing);
+  if (!WindowRunning()) {
+    win32::LeaveCriticalSection(&GraphDrawing);
+    return std::nullopt;
+  }
+  return std::optional<DrawingLock>(std::in_place, DrawingLock::Entered{});
+}
 
 // The palette created by a mode initialisation: the first entries of
 // DefaultColors, as many as the mode has colours.
