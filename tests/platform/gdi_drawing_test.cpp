@@ -2,12 +2,14 @@
 // bitmaps and contexts.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <limits>
 #include <random>
 #include <vector>
 
 #include "gdi_test_support.h"
 #include "platform/gdi.h"
+#include "platform/kernel.h"
 
 namespace {
 
@@ -280,6 +282,63 @@ TEST(GdiBlit, OverlappingCopyOnOneBitmapReadsTheOriginal) {
   for (int x = 0; x < 5; ++x) SetPixelV(canvas.dc(), x, 0, RGB(x, 0, 0));
   ASSERT_TRUE(BitBlt(canvas.dc(), 1, 0, 4, 1, canvas.dc(), 0, 0, SRCCOPY));
   for (int x = 1; x < 5; ++x) EXPECT_EQ(GetPixel(canvas.dc(), x, 0), RGB(x - 1, 0, 0));
+}
+
+TEST(GdiDibSections, TheBitsAreThePixelsTopDownWithRedAndBlueAsADibHasThem) {
+  BITMAPINFO info{};
+  info.bmiHeader = BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), 3, -2, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  const HBITMAP section = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  ASSERT_NE(section, nullptr);
+  ASSERT_NE(bits, nullptr);
+  auto* pixels = static_cast<std::uint32_t*>(bits);
+  HDC dc = CreateCompatibleDC(nullptr);
+  const HGDIOBJ old = SelectObject(dc, section);
+  EXPECT_EQ(GetPixel(dc, 2, 1), 0u) << "black at first";
+
+  ASSERT_TRUE(SetPixelV(dc, 2, 1, RGB(1, 2, 3)));
+  EXPECT_EQ(pixels[1 * 3 + 2], 0x00010203u);
+  pixels[0] = 0x00A80000;  // red 168, written in place
+  ASSERT_TRUE(GdiFlush());
+  EXPECT_EQ(GetPixel(dc, 0, 0), RGB(168, 0, 0));
+  // Copied onto an ordinary bitmap, the colours stay what they are.
+  MemoryCanvas copy(3, 2);
+  ASSERT_TRUE(BitBlt(copy.dc(), 0, 0, 3, 2, dc, 0, 0, SRCCOPY));
+  EXPECT_EQ(GetPixel(copy.dc(), 0, 0), RGB(168, 0, 0));
+  EXPECT_EQ(GetPixel(copy.dc(), 2, 1), RGB(1, 2, 3));
+  SelectObject(dc, old);
+  EXPECT_TRUE(DeleteObject(section));
+  DeleteDC(dc);
+
+  // Bottom-up sections and other depths are refused.
+  struct Refused {
+    LONG height;
+    WORD bits;
+  };
+  for (const Refused r : {Refused{2, 32}, Refused{-2, 24}, Refused{0, 32}}) {
+    info.bmiHeader.biHeight = r.height;
+    info.bmiHeader.biBitCount = r.bits;
+    bits = &info;
+    EXPECT_EQ(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0), nullptr);
+    EXPECT_EQ(bits, nullptr);
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
+  }
+}
+
+TEST(GdiLines, TheDcPenDrawsInEachContextsOwnColour) {
+  MemoryCanvas first(3, 1, RGB(9, 9, 9));
+  MemoryCanvas second(3, 1, RGB(9, 9, 9));
+  SelectObject(first.dc(), GetStockObject(DC_PEN));
+  SelectObject(second.dc(), GetStockObject(DC_PEN));
+  Line(first.dc(), 0, 0, 1, 0);
+  EXPECT_EQ(GetPixel(first.dc(), 0, 0), RGB(0, 0, 0)) << "black at first";
+  EXPECT_EQ(SetDCPenColor(first.dc(), RGB(200, 0, 0)), RGB(0, 0, 0));
+  EXPECT_EQ(SetDCPenColor(second.dc(), RGB(0, 0, 200)), RGB(0, 0, 0));
+  Line(first.dc(), 0, 0, 3, 0);
+  Line(second.dc(), 0, 0, 3, 0);
+  EXPECT_EQ(GetPixel(first.dc(), 2, 0), RGB(200, 0, 0));
+  EXPECT_EQ(GetPixel(second.dc(), 2, 0), RGB(0, 0, 200));
+  EXPECT_EQ(SetDCPenColor(nullptr, 0), CLR_INVALID);
 }
 
 TEST(GdiObjects, BitmapsBelongToOneContextAndLeaveBeforeDeletion) {

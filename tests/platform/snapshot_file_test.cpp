@@ -46,7 +46,7 @@ class SnapshotFile : public testing::Test {
     folder_ = testing::TempDir() + "snapshot-file-" + std::to_string(getpid());
     fs::remove_all(folder_);
     fs::create_directories(folder_);
-    surface_.store(2, 1, RGB(168, 0, 0));
+    surface_.store(2, 1, detail::pixel_of(RGB(168, 0, 0)));
   }
   void TearDown() override { fs::remove_all(folder_); }
 

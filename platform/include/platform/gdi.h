@@ -3,7 +3,9 @@
 //
 // Device contexts draw on bitmaps (memory contexts) or on a window's client
 // area (window contexts). Every bitmap is a colour bitmap that stores 24-bit
-// colour values exactly, whichever context it was made compatible with.
+// colour values exactly, whichever context it was made compatible with. A
+// DIB section is such a bitmap whose pixels its program may also read and
+// write in place.
 #pragma once
 
 #include "platform/win32_types.h"
@@ -56,6 +58,8 @@ constexpr int HOLLOW_BRUSH = NULL_BRUSH;
 constexpr int WHITE_PEN = 6;
 constexpr int BLACK_PEN = 7;
 constexpr int NULL_PEN = 8;
+// A solid pen of width 1 whose colour is each context's own (SetDCPenColor).
+constexpr int DC_PEN = 19;
 
 // ---- Pens -------------------------------------------------------------------
 
@@ -114,8 +118,13 @@ constexpr DWORD WHITENESS = 0x00FF0062;    // 1
 constexpr BYTE Rop3Index(DWORD rop) { return static_cast<BYTE>((rop >> 16) & 0xFF); }
 
 // ---- Device-independent bitmaps ---------------------------------------------
+//
+// A DIB's pixels in the one form offered here: 32 bits, uncompressed, each
+// pixel a DWORD 0x00RRGGBB (the bytes blue, green, red, 0; red and blue in
+// the opposite places of a COLORREF), rows without gaps.
 
-// The description of the pixels that GetDIBits delivers.
+// The description of a DIB: of the pixels GetDIBits delivers, of a section
+// CreateDIBSection makes.
 struct BITMAPINFOHEADER {
   DWORD biSize;
   LONG biWidth;
@@ -162,6 +171,15 @@ HBITMAP CreateCompatibleBitmap(HDC reference, int width, int height);
 HGDIOBJ SelectObject(HDC dc, HGDIOBJ object);
 BOOL DeleteObject(HGDIOBJ object);
 HGDIOBJ GetStockObject(int which);
+// A DIB section: a bitmap whose pixels the program reads and writes in
+// place, top-down only (a negative height). `bits` receives the pixels,
+// which stay where they are until the bitmap is deleted. Null (and `bits`
+// null) for any other form, with ERROR_INVALID_PARAMETER.
+HBITMAP CreateDIBSection(HDC dc, const BITMAPINFO* info, UINT usage, void** bits, HANDLE section, DWORD offset);
+// Finishes drawing that GDI has not yet applied, before a program reads or
+// writes a DIB section's bits in place. Nothing waits here: every operation
+// is applied before it returns.
+BOOL GdiFlush();
 
 // Pixels. SetPixel returns the colour set (CLR_INVALID when the pixel is
 // clipped); SetPixelV returns whether it was set.
@@ -183,6 +201,9 @@ int GetDIBits(HDC dc, HBITMAP bitmap, UINT start, UINT lines, void* bits, BITMAP
 // current position; both LineTo and Rectangle mix with SetROP2's operation.
 HPEN CreatePen(int style, int width, COLORREF colour);
 HBRUSH CreateSolidBrush(COLORREF colour);
+// The colour that DC_PEN draws with in this context (black at first); returns
+// the previous one, or CLR_INVALID for a handle that is not a context.
+COLORREF SetDCPenColor(HDC dc, COLORREF colour);
 int SetROP2(HDC dc, int mode);
 int GetROP2(HDC dc);
 BOOL MoveToEx(HDC dc, int x, int y, POINT* previous);

@@ -72,10 +72,10 @@ bool write_png(const Surface& surface, const std::string& path, std::string* err
   std::size_t at = 0;
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
-      const std::uint32_t pixel = surface.load(x, y);
-      rgb[at++] = static_cast<png_byte>(pixel & 0xFF);
-      rgb[at++] = static_cast<png_byte>((pixel >> 8) & 0xFF);
-      rgb[at++] = static_cast<png_byte>((pixel >> 16) & 0xFF);
+      const COLORREF colour = colour_of(surface.load(x, y));
+      rgb[at++] = GetRValue(colour);
+      rgb[at++] = GetGValue(colour);
+      rgb[at++] = GetBValue(colour);
     }
   }
 

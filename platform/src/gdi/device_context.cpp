@@ -2,6 +2,7 @@
 #include <array>
 
 #include "gdi/gdi_objects.h"
+#include "gdi/raster_ops.h"
 #include "platform/kernel.h"
 
 namespace win32 {
@@ -63,7 +64,8 @@ bool destroy_dc(HDC handle) {
 
 void fill_rect(DeviceContext& dc, const RECT& area, COLORREF colour) {
   const RECT target = intersect(normalized(area), dc.clip);
-  for (int y = target.top; y < target.bottom; ++y) dc.surface->fill_row(target.left, target.right, y, colour);
+  const std::uint32_t pixel = pixel_of(colour);
+  for (int y = target.top; y < target.bottom; ++y) dc.surface->fill_row(target.left, target.right, y, pixel);
 }
 
 }  // namespace detail
@@ -90,6 +92,17 @@ BOOL DeleteDC(HDC handle) {
     return FALSE;
   }
   return detail::destroy_dc(handle) ? TRUE : FALSE;
+}
+
+COLORREF SetDCPenColor(HDC handle, COLORREF colour) {
+  detail::DeviceContext* dc = detail::lookup_dc(handle);
+  if (!dc) {
+    SetLastError(ERROR_INVALID_HANDLE);
+    return CLR_INVALID;
+  }
+  const COLORREF previous = dc->dc_pen_colour;
+  dc->dc_pen_colour = colour & detail::kColourBits;
+  return previous;
 }
 
 HGDIOBJ SelectObject(HDC handle, HGDIOBJ object) {

@@ -80,7 +80,7 @@ bool transfer(HDC destination, int x, int y, int width, int height, HDC source, 
   if (first_x >= last_x || first_y >= last_y) return true;
 
   Surface& target = *dst->surface;
-  const std::uint32_t pattern = dst->brush && !dst->brush->hollow ? dst->brush->colour : 0;
+  const std::uint32_t pattern = dst->brush && !dst->brush->hollow ? pixel_of(dst->brush->colour) : 0;
 
   // The source as it was before this transfer, even when it is the
   // destination's own surface: copy it first when the two overlap.
@@ -89,7 +89,7 @@ bool transfer(HDC destination, int x, int y, int width, int height, HDC source, 
   RECT source_bounds{0, 0, 0, 0};
   if (source_surface) {
     source_bounds = source_surface->bounds();
-    if (source_surface.get() == &target) source_copy = source_surface->copy(source_bounds);
+    if (source_surface.get() == &target) source_copy = source_surface->copy_pixels(source_bounds);
   }
   auto read_source = [&](long long px, long long py, std::uint32_t* value) {
     if (px < source_bounds.left || px >= source_bounds.right || py < source_bounds.top || py >= source_bounds.bottom)

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 #include "gdi/gdi_objects.h"
@@ -40,19 +41,17 @@ int GetDIBits(HDC dc, HBITMAP bitmap, UINT start, UINT lines, void* bits, BITMAP
   auto* out = static_cast<std::uint8_t*>(bits);
   const std::uint64_t end =
       std::min<std::uint64_t>(std::uint64_t{start} + lines, static_cast<std::uint64_t>(height));
-  std::vector<COLORREF> row(static_cast<std::size_t>(width));
+  // A surface keeps its pixels as this form has them (0x00RRGGBB, stored
+  // little-endian as blue, green, red, 0): a row is copied as it is.
+  std::vector<std::uint32_t> row(static_cast<std::size_t>(width));
+  const std::size_t rowBytes = row.size() * sizeof row[0];
   int copied = 0;
   for (std::uint64_t line = start; line < end; ++line, ++copied) {
     surface.read_row(0, width,
                      topDown ? static_cast<int>(line) : height - 1 - static_cast<int>(line),
                      row.data());
-    for (const COLORREF colour : row) {
-      out[0] = GetBValue(colour);
-      out[1] = GetGValue(colour);
-      out[2] = GetRValue(colour);
-      out[3] = 0;
-      out += 4;
-    }
+    std::memcpy(out, row.data(), rowBytes);
+    out += rowBytes;
   }
   return copied;
 }

@@ -20,44 +20,50 @@ RECT bounded_rect(long long left, long long top, long long right, long long bott
   return RECT{bounded(left), bounded(top), bounded(right), bounded(bottom)};
 }
 
-// Mixes `colour` into every pixel of `area` (clipped to the context).
-void mix_rect(DeviceContext& dc, const RECT& area, COLORREF colour) {
+// The pixel that the selected pen draws: its own colour, or the context's
+// pen colour for the stock DC_PEN.
+std::uint32_t pen_pixel(const DeviceContext& dc) {
+  return pixel_of(dc.pen->takes_dc_colour ? dc.dc_pen_colour : dc.pen->colour);
+}
+
+// Mixes `pixel` into every pixel of `area` (clipped to the context).
+void mix_rect(DeviceContext& dc, const RECT& area, std::uint32_t pixel) {
   const RECT target = intersect(area, dc.clip);
   if (is_empty(target) || dc.rop2 == R2_NOP) return;
   Surface& surface = *dc.surface;
   for (int y = target.top; y < target.bottom; ++y) {
     if (dc.rop2 == R2_COPYPEN) {
-      surface.fill_row(target.left, target.right, y, colour);
+      surface.fill_row(target.left, target.right, y, pixel);
       continue;
     }
-    for (int x = target.left; x < target.right; ++x) surface.store(x, y, apply_rop2(dc.rop2, colour, surface.load(x, y)));
+    for (int x = target.left; x < target.right; ++x) surface.store(x, y, apply_rop2(dc.rop2, pixel, surface.load(x, y)));
   }
 }
 
 // One point of a line: a pixel for the thinnest pen, a square of the pen's
 // width centred on the point for a wider one.
-void plot(DeviceContext& dc, int x, int y, int width, COLORREF colour) {
+void plot(DeviceContext& dc, int x, int y, int width, std::uint32_t pixel) {
   if (width <= 1) {
     if (!contains(dc.clip, x, y)) return;
     Surface& surface = *dc.surface;
-    surface.store(x, y, dc.rop2 == R2_COPYPEN ? colour : apply_rop2(dc.rop2, colour, surface.load(x, y)));
+    surface.store(x, y, dc.rop2 == R2_COPYPEN ? pixel : apply_rop2(dc.rop2, pixel, surface.load(x, y)));
     return;
   }
   const int before = (width - 1) / 2;
-  mix_rect(dc, RECT{x - before, y - before, x - before + width, y - before + width}, colour);
+  mix_rect(dc, RECT{x - before, y - before, x - before + width, y - before + width}, pixel);
 }
 
 // The line from (x0, y0) towards (x1, y1), its end point left out.
 void draw_line(DeviceContext& dc, int x0, int y0, int x1, int y1) {
   if (!dc.pen || !dc.pen->draws() || dc.rop2 == R2_NOP) return;
-  const COLORREF colour = dc.pen->colour;
+  const std::uint32_t pixel = pen_pixel(dc);
   const int width = dc.pen->width;
   if (width <= 1 && (y0 == y1 || x0 == x1)) {
     // A horizontal or vertical run: clip once, then fill.
     if (y0 == y1) {
-      mix_rect(dc, bounded_rect(x0 <= x1 ? x0 : x1 + 1LL, y0, x0 <= x1 ? x1 : x0 + 1LL, y0 + 1LL), colour);
+      mix_rect(dc, bounded_rect(x0 <= x1 ? x0 : x1 + 1LL, y0, x0 <= x1 ? x1 : x0 + 1LL, y0 + 1LL), pixel);
     } else {
-      mix_rect(dc, bounded_rect(x0, y0 < y1 ? y0 : y1 + 1LL, x0 + 1LL, y0 < y1 ? y1 : y0 + 1LL), colour);
+      mix_rect(dc, bounded_rect(x0, y0 < y1 ? y0 : y1 + 1LL, x0 + 1LL, y0 < y1 ? y1 : y0 + 1LL), pixel);
     }
     return;
   }
@@ -104,7 +110,7 @@ void draw_line(DeviceContext& dc, int x0, int y0, int x1, int y1) {
   const long long minor_high = (x_major ? dc.clip.bottom : dc.clip.right) + width;
   for (long long i = first; i < last; ++i) {
     if (minor >= minor_low && minor < minor_high)
-      plot(dc, static_cast<int>(x_major ? major : minor), static_cast<int>(x_major ? minor : major), width, colour);
+      plot(dc, static_cast<int>(x_major ? major : minor), static_cast<int>(x_major ? minor : major), width, pixel);
     major += major_step;
     error -= minor_delta;
     if (error < 0) {
@@ -146,17 +152,17 @@ BOOL Rectangle(HDC handle, int left, int top, int right, int bottom) {
                                area.bottom - pen_width}
                         : RECT{area.left, area.top, area.right - 1, area.bottom - 1};
   if (dc->brush && !dc->brush->hollow && !detail::is_empty(inside)) {
-    detail::mix_rect(*dc, inside, dc->brush->colour);
+    detail::mix_rect(*dc, inside, detail::pixel_of(dc->brush->colour));
   }
   if (outline) {
-    const COLORREF colour = dc->pen->colour;
+    const std::uint32_t pixel = detail::pen_pixel(*dc);
     if (detail::is_empty(inside)) {
-      detail::mix_rect(*dc, area, colour);
+      detail::mix_rect(*dc, area, pixel);
     } else {
-      detail::mix_rect(*dc, RECT{area.left, area.top, area.right, inside.top}, colour);
-      detail::mix_rect(*dc, RECT{area.left, inside.bottom, area.right, area.bottom}, colour);
-      detail::mix_rect(*dc, RECT{area.left, inside.top, inside.left, inside.bottom}, colour);
-      detail::mix_rect(*dc, RECT{inside.right, inside.top, area.right, inside.bottom}, colour);
+      detail::mix_rect(*dc, RECT{area.left, area.top, area.right, inside.top}, pixel);
+      detail::mix_rect(*dc, RECT{area.left, inside.bottom, area.right, area.bottom}, pixel);
+      detail::mix_rect(*dc, RECT{area.left, inside.top, inside.left, inside.bottom}, pixel);
+      detail::mix_rect(*dc, RECT{inside.right, inside.top, area.right, inside.bottom}, pixel);
     }
   }
   return TRUE;

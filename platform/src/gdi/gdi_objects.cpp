@@ -18,7 +18,7 @@ HGDIOBJ register_stock(std::shared_ptr<T> object) {
 // GetStockObject's table and the default bitmap of memory contexts, made at
 // first use and never deleted.
 struct StockObjects {
-  std::array<HGDIOBJ, NULL_PEN + 1> by_index{};
+  std::array<HGDIOBJ, DC_PEN + 1> by_index{};
   HGDIOBJ default_bitmap = nullptr;
 
   StockObjects() {
@@ -31,6 +31,9 @@ struct StockObjects {
     by_index[WHITE_PEN] = register_stock(std::make_shared<Pen>(PS_SOLID, 1, RGB(255, 255, 255)));
     by_index[BLACK_PEN] = register_stock(std::make_shared<Pen>(PS_SOLID, 1, RGB(0, 0, 0)));
     by_index[NULL_PEN] = register_stock(std::make_shared<Pen>(PS_NULL, 1, RGB(0, 0, 0)));
+    auto dc_pen = std::make_shared<Pen>(PS_SOLID, 1, RGB(0, 0, 0));
+    dc_pen->takes_dc_colour = true;
+    by_index[DC_PEN] = register_stock(std::move(dc_pen));
     default_bitmap = register_stock(std::make_shared<Bitmap>(std::make_shared<Surface>(1, 1, false)));
   }
 };
@@ -42,8 +45,9 @@ StockObjects& stock() {
 
 }  // namespace
 
+// Null for an index between NULL_PEN and DC_PEN that names nothing here.
 HGDIOBJ stock_object(int which) {
-  if (which < 0 || which > NULL_PEN) return nullptr;
+  if (which < 0 || which > DC_PEN) return nullptr;
   return stock().by_index[static_cast<std::size_t>(which)];
 }
 
@@ -98,6 +102,34 @@ HBITMAP CreateCompatibleBitmap(HDC reference, int width, int height) {
   auto bitmap = std::make_shared<detail::Bitmap>(std::make_shared<detail::Surface>(width, height, false));
   return static_cast<HBITMAP>(detail::register_object(std::move(bitmap)));
 }
+
+HBITMAP CreateDIBSection(HDC dc, const BITMAPINFO* info, UINT usage, void** bits, HANDLE section, DWORD offset) {
+  if (bits) *bits = nullptr;
+  if (dc && !detail::lookup_dc(dc)) {
+    SetLastError(ERROR_INVALID_HANDLE);
+    return nullptr;
+  }
+  const BITMAPINFOHEADER* header = info ? &info->bmiHeader : nullptr;
+  if (!header || !bits || usage != DIB_RGB_COLORS || section || offset != 0 || header->biPlanes != 1 ||
+      header->biBitCount != 32 || header->biCompression != BI_RGB || header->biWidth < 1 || header->biHeight >= 0) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return nullptr;
+  }
+  const long long width = header->biWidth;
+  const long long height = -static_cast<long long>(header->biHeight);
+  if (width > detail::kMaxSurfaceSide || height > detail::kMaxSurfaceSide) {
+    SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    return nullptr;
+  }
+  auto surface = std::make_shared<detail::Surface>(static_cast<int>(width), static_cast<int>(height), false);
+  void* const pixels = surface->bits();
+  auto bitmap = std::make_shared<detail::Bitmap>(std::move(surface));
+  const auto handle = static_cast<HBITMAP>(detail::register_object(std::move(bitmap)));
+  *bits = pixels;
+  return handle;
+}
+
+BOOL GdiFlush() { return TRUE; }
 
 BOOL DeleteObject(HGDIOBJ object) {
   auto found = detail::find<detail::GdiObject>(object);

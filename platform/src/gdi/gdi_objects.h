@@ -32,6 +32,7 @@ class Pen : public GdiObject {
   int style;
   int width;
   COLORREF colour;
+  bool takes_dc_colour = false;  // DC_PEN: draws in the context's pen colour
   bool draws() const { return style != PS_NULL; }
 };
 
@@ -76,6 +77,7 @@ class DeviceContext : public Object {
 
   int rop2 = R2_COPYPEN;
   POINT position{0, 0};
+  COLORREF dc_pen_colour = 0;  // what DC_PEN draws with here
 
   void update_clip();
 };

@@ -14,7 +14,7 @@ BOOL SetPixelV(HDC handle, int x, int y, COLORREF colour) {
     return FALSE;
   }
   if (!detail::contains(dc->clip, x, y)) return FALSE;
-  dc->surface->store(x, y, colour & detail::kColourBits);
+  dc->surface->store(x, y, detail::pixel_of(colour & detail::kColourBits));
   return TRUE;
 }
 
@@ -29,7 +29,7 @@ COLORREF GetPixel(HDC handle, int x, int y) {
     return CLR_INVALID;
   }
   if (!detail::contains(dc->clip, x, y)) return CLR_INVALID;
-  return dc->surface->load(x, y);
+  return detail::colour_of(dc->surface->load(x, y));
 }
 
 }  // namespace win32

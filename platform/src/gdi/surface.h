@@ -1,5 +1,9 @@
 // A surface is the pixel store behind a device context: a memory bitmap or
-// a window's client area. Pixels are colour values (0x00BBGGRR).
+// a window's client area. Pixels are kept as a 32-bit top-down DIB keeps
+// them, 0x00RRGGBB (blue in the lowest byte), so that the bits of a DIB
+// section are its surface's own pixels; colour values (COLORREF,
+// 0x00BBGGRR) become pixels where they enter a surface and colour values
+// again where they leave it.
 //
 // A window's surface is shared with the thread that presents it, so every
 // pixel is read and written as a relaxed atomic, and each write marks its
@@ -96,6 +100,13 @@ class DirtyTiles {
   std::weak_ptr<Wakeup> wakeup_;
 };
 
+// A colour value as a surface keeps it, and back: red and blue change places.
+constexpr std::uint32_t swap_red_blue(std::uint32_t value) {
+  return ((value & 0xFF) << 16) | (value & 0xFF00) | ((value >> 16) & 0xFF);
+}
+constexpr std::uint32_t pixel_of(COLORREF colour) { return swap_red_blue(colour); }
+constexpr COLORREF colour_of(std::uint32_t pixel) { return swap_red_blue(pixel); }
+
 class Surface {
  public:
   // A surface of at least 1 x 1 pixels, all black. Windows pass `tracked`
@@ -117,11 +128,18 @@ class Surface {
   // Stores `value` in columns [x1, x2) of row y (inside the surface).
   void fill_row(int x1, int x2, int y, std::uint32_t value);
 
-  // Copies columns [x1, x2) of row y (inside the surface) to `out`.
+  // Copies columns [x1, x2) of row y (inside the surface) to `out`, as
+  // pixels.
   void read_row(int x1, int x2, int y, std::uint32_t* out) const;
 
-  // A copy of the rectangle (inside the surface), row by row.
+  // The rectangle (inside the surface) row by row: as pixels, and as the
+  // colour values that the world outside the platform sees.
+  std::vector<std::uint32_t> copy_pixels(const RECT& area) const;
   std::vector<std::uint32_t> copy(const RECT& area) const;
+
+  // The pixels themselves, row after row without gaps: the bits of a DIB
+  // section, which its program writes under a lock of its own.
+  std::uint32_t* bits() { return pixels_.get(); }
 
  private:
   std::size_t index(int x, int y) const {

@@ -85,26 +85,23 @@ void X11Image::convert(const Surface& surface, const RECT& area) {
                       (image_->byte_order == LSBFirst) == (std::endian::native == std::endian::little);
   if (!direct) {
     for (int y = area.top; y < area.bottom; ++y) {
-      for (int x = area.left; x < area.right; ++x) (void)XPutPixel(image_, x, y, format_.pixel(surface.load(x, y)));
+      for (int x = area.left; x < area.right; ++x) {
+        (void)XPutPixel(image_, x, y, format_.pixel(colour_of(surface.load(x, y))));
+      }
     }
     return;
   }
-  // Pixels are loaded one by one (they are atomics) into a buffer of this
-  // function's own; the swap of red and blue then runs over the whole buffer
-  // (a fixed count, which the compiler turns into vector code) and the part
-  // in use is copied into the image.
+  // The surface keeps its pixels as 0x00RRGGBB, the image's own order: they
+  // are loaded one by one (they are atomics) into a buffer of this
+  // function's own, and copied into the image a buffer at a time.
   constexpr int kChunk = 64;
-  std::uint32_t values[kChunk] = {};
-  std::uint32_t swapped[kChunk];
+  std::uint32_t values[kChunk];
   for (int y = area.top; y < area.bottom; ++y) {
     char* row = image_->data + static_cast<std::ptrdiff_t>(y) * image_->bytes_per_line;
     for (int x = area.left; x < area.right; x += kChunk) {
       const int count = std::min(kChunk, area.right - x);
       for (int i = 0; i < count; ++i) values[i] = surface.load(x + i, y);
-      for (int i = 0; i < kChunk; ++i) {
-        swapped[i] = ((values[i] & 0xFF) << 16) | (values[i] & 0xFF00) | ((values[i] >> 16) & 0xFF);
-      }
-      std::memcpy(row + static_cast<std::ptrdiff_t>(x) * 4, swapped, static_cast<std::size_t>(count) * 4);
+      std::memcpy(row + static_cast<std::ptrdiff_t>(x) * 4, values, static_cast<std::size_t>(count) * 4);
     }
   }
 }

@@ -28,7 +28,7 @@ class PixelFormat {
   [[nodiscard]] unsigned long pixel(COLORREF value) const {
     return channel(value & 0xFF, red_) | channel((value >> 8) & 0xFF, green_) | channel((value >> 16) & 0xFF, blue_);
   }
-  // The usual 8-bit channels at bits 16, 8 and 0: red and blue swap places.
+  // The usual 8-bit channels at bits 16, 8 and 0, the order a surface keeps.
   [[nodiscard]] bool is_xrgb() const { return xrgb_; }
 
  private:
