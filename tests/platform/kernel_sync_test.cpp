@@ -136,4 +136,50 @@ TEST(KernelCriticalSection, ReentryAndMutualExclusion) {
   DeleteCriticalSection(&counter.section);
 }
 
+DWORD enter_once(void* parameter) {
+  auto* counter = static_cast<SharedCounter*>(parameter);
+  EnterCriticalSection(&counter->section);
+  ++counter->value;
+  LeaveCriticalSection(&counter->section);
+  return 0;
+}
+
+DWORD try_to_enter(void* parameter) {
+  return TryEnterCriticalSection(static_cast<CRITICAL_SECTION*>(parameter));
+}
+
+// Threads that found the section held sleep until it is left; each leaving
+// wakes the next, so all of them get through, round after round.
+TEST(KernelCriticalSection, EveryWaiterIsWokenWhenTheSectionIsLeft) {
+  constexpr int kRounds = 40;
+  constexpr int kWaiters = 4;
+  SharedCounter counter;
+  InitializeCriticalSection(&counter.section);
+  for (int round = 0; round < kRounds; ++round) {
+    EnterCriticalSection(&counter.section);
+    std::vector<HANDLE> threads;
+    for (int i = 0; i < kWaiters; ++i) threads.push_back(CreateThread(nullptr, 0, enter_once, &counter, 0, nullptr));
+    Sleep(round % 4);  // some are asleep by now, some still on their way
+    LeaveCriticalSection(&counter.section);
+    for (HANDLE thread : threads) {
+      ASSERT_EQ(WaitForSingleObject(thread, 10000), WAIT_OBJECT_0) << "a waiter was not woken in round " << round;
+      CloseHandle(thread);
+    }
+  }
+  EXPECT_EQ(counter.value, kRounds * kWaiters);
+
+  // TryEnter: the owner enters again; another thread is refused.
+  ASSERT_TRUE(TryEnterCriticalSection(&counter.section));
+  ASSERT_TRUE(TryEnterCriticalSection(&counter.section));
+  HANDLE other = CreateThread(nullptr, 0, try_to_enter, &counter.section, 0, nullptr);
+  DWORD entered = 2;
+  ASSERT_EQ(WaitForSingleObject(other, 10000), WAIT_OBJECT_0);
+  EXPECT_TRUE(GetExitCodeThread(other, &entered));
+  EXPECT_EQ(entered, static_cast<DWORD>(FALSE));
+  CloseHandle(other);
+  LeaveCriticalSection(&counter.section);
+  LeaveCriticalSection(&counter.section);
+  DeleteCriticalSection(&counter.section);
+}
+
 }  // namespace

@@ -1,34 +1,15 @@
 #include "gdi/surface.h"
 
-#include <linux/membarrier.h>
 #include <sys/eventfd.h>
-#include <sys/syscall.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cassert>
 #include <cstdint>
 
+#include "kernel/process_barrier.h"
+
 namespace win32::detail {
-
-namespace {
-
-// Whether the process may use expedited memory barriers; asked once.
-bool barrier_registered() {
-  static const bool registered = syscall(SYS_membarrier, MEMBARRIER_CMD_REGISTER_PRIVATE_EXPEDITED, 0, 0) == 0;
-  return registered;
-}
-
-// A full memory barrier on every thread of the process that runs now, the
-// caller included: after it, each store another thread made before its own
-// later loads is visible here. This pairs with the compiler-only fence in
-// DirtyTiles::note_pending. Without it (an old kernel) the display does not
-// sleep, see DirtyTiles::wakes_reliably.
-void process_wide_barrier() {
-  if (barrier_registered()) (void)syscall(SYS_membarrier, MEMBARRIER_CMD_PRIVATE_EXPEDITED, 0, 0);
-}
-
-}  // namespace
 
 Wakeup::Wakeup() : fd_(eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)) {}
 
@@ -72,7 +53,9 @@ void DirtyTiles::raise_pending() {
   if (const std::shared_ptr<Wakeup> wakeup = wakeup_.lock()) wakeup->raise();
 }
 
-bool DirtyTiles::wakes_reliably() { return barrier_registered(); }
+// The taker's barrier pairs with the compiler-only fence in
+// DirtyTiles::note_pending; without it the display does not sleep.
+bool DirtyTiles::wakes_reliably() { return process_barrier_available(); }
 
 std::vector<RECT> DirtyTiles::take() {
   std::vector<RECT> areas;

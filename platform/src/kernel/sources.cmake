@@ -11,6 +11,8 @@ target_sources(platform PRIVATE
   src/kernel/last_error.cpp
   src/kernel/library.cpp
   src/kernel/process.cpp
+  src/kernel/process_barrier.cpp
+  src/kernel/process_barrier.h
   src/kernel/process_start.cpp
   src/kernel/screen_metrics.cpp
   src/kernel/sleep.cpp
