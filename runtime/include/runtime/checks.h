@@ -44,12 +44,34 @@ inline void IOCheck() {
 // Takes and clears the pending I/O result, for a program that checks by hand.
 [[nodiscard]] std::uint16_t IOResult();
 
+namespace detail {
+
+// Round under a control word of its own (0x1372), the caller's restored.
+[[nodiscard]] std::int32_t RoundWithRoundingWord(long double x);
+
+}  // namespace detail
+
 // Rounds an extended value to a 32-bit signed integer on the x87, to nearest
 // with ties to even (2.5 -> 2, 3.5 -> 4, -0.5 -> 0). A value outside the
-// 32-bit range (or a NaN) raises run-time error 207. The caller's control
-// word is kept: when it already rounds to nearest and traps invalid
-// operations (as FPUCW does) it is used as it is; otherwise 0x1372 is loaded
-// for the conversion and the caller's word restored afterwards.
-[[nodiscard]] std::int32_t Round(long double x);
+// 32-bit range (or a NaN) raises run-time error 207 where Round is called.
+// The caller's control word is kept: when it already rounds to nearest and
+// traps invalid operations (as FPUCW does) it is used as it is; otherwise
+// 0x1372 is loaded for the conversion and the caller's word restored
+// afterwards.
+//
+// Inline: an extended value handed to a routine out of line goes through
+// memory, which costs more than the conversion. FWAIT makes a pending
+// invalid-operation fault strike at once.
+[[nodiscard]] inline std::int32_t Round(long double x) {
+  // Rounding-control bits (10-11) and the invalid-operation mask (bit 0).
+  constexpr std::uint16_t kRoundingAndInvalidMask = 0x0C01;
+  std::uint16_t callerWord;
+  asm volatile("fnstcw %0" : "=m"(callerWord));
+  if ((callerWord & kRoundingAndInvalidMask) != 0) [[unlikely]]
+    return detail::RoundWithRoundingWord(x);
+  std::int32_t result;
+  asm volatile("fistpl %0\n\tfwait" : "=m"(result) : "t"(x) : "st");
+  return result;
+}
 
 }  // namespace runtime
