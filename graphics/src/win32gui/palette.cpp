@@ -1,7 +1,6 @@
 // The palette of the graph window: colour values of indexes, the palette
 // routines of the hooks table and the nearest-colour lookup.
 #include <algorithm>
-#include <cassert>
 #include <cstdlib>
 
 #include "win32gui/win32gui.h"
@@ -34,16 +33,8 @@ std::unique_ptr<TPalette> CreateDefaultPalette(std::int32_t colors) {
   palette->Size = std::clamp(colors, 1, kMaxPaletteSize);
   palette->Entries = {};
   std::copy_n(DefaultColors.begin(), palette->Size, palette->Entries.begin());
+  std::transform(palette->Entries.begin(), palette->Entries.end(), palette->Values.begin(), ColorValueOf);
   return palette;
-}
-
-std::uint16_t PaletteIndexOf(std::uint32_t index) {
-  assert(Pal != nullptr && "palette used without a window");
-  return static_cast<std::uint16_t>(index % static_cast<std::uint32_t>(Pal->Size));
-}
-
-win32::COLORREF ColorValueOfIndex(std::uint32_t index) {
-  return ColorValueOf(Pal->Entries[PaletteIndexOf(index)]);
 }
 
 void SetRGBPaletteWin32GUI(std::int16_t color, std::int16_t red, std::int16_t green,
@@ -54,12 +45,9 @@ void SetRGBPaletteWin32GUI(std::int16_t color, std::int16_t red, std::int16_t gr
     return;
   }
   // Stored exactly as passed; only the colour value takes the low 8 bits.
-  Pal->Entries[static_cast<std::size_t>(color)] = RGBRec{red, green, blue};
-  // A long run in this index must make a pen of the new colour.
-  if (color < PenCacheSize && Pens[static_cast<std::size_t>(color)] != nullptr) {
-    win32::DeleteObject(Pens[static_cast<std::size_t>(color)]);
-    Pens[static_cast<std::size_t>(color)] = nullptr;
-  }
+  const auto entry = static_cast<std::size_t>(color);
+  Pal->Entries[entry] = RGBRec{red, green, blue};
+  Pal->Values[entry] = ColorValueOf(Pal->Entries[entry]);
 }
 
 void GetRGBPaletteWin32GUI(std::int16_t color, std::int16_t& red, std::int16_t& green,

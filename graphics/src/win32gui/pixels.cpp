@@ -23,11 +23,6 @@ bool ClippedAway(std::int16_t x, std::int16_t y) {
 
 }  // namespace
 
-void WriteColorValue(int x, int y, win32::COLORREF value) {
-  if (DrawToBitmap) (void)win32::SetPixelV(BitmapDC, x, y, value);
-  if (DrawToScreen) (void)win32::SetPixelV(WinDC, x, y, value);
-}
-
 win32::COLORREF WriteModeValue(int x, int y) {
   const win32::COLORREF color = ColorValueOfIndex(CurrentColor);
   switch (CurrentWriteMode) {
@@ -42,13 +37,6 @@ win32::COLORREF WriteModeValue(int x, int y) {
     default:
       return color;
   }
-}
-
-win32::COLORREF BackingValue(int x, int y) {
-  const win32::COLORREF value = win32::GetPixel(BitmapDC, x, y);
-  // A point outside the backing bitmap reads as black rather than as the
-  // all-ones CLR_INVALID.
-  return value == win32::CLR_INVALID ? 0 : value;
 }
 
 void DirectPutPixel16Win32GUI(std::int16_t x, std::int16_t y) {
@@ -81,9 +69,9 @@ std::uint16_t GetPixel16Win32GUI(std::int16_t x, std::int16_t y) {
       GraphResult = grError;
       return 0;
     }
-    value = win32::GetPixel(BitmapDC, x, y);
+    if (!OnTheBitmap(x, y)) return 0;
+    value = BackingValue(x, y);
   }
-  if (value == win32::CLR_INVALID) return 0;
   return GetPaletteEntry(win32::GetRValue(value), win32::GetGValue(value),
                          win32::GetBValue(value));
 }

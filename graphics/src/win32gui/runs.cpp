@@ -1,7 +1,9 @@
 // Horizontal and vertical runs on the graph window. Runs in a plain colour
-// longer than three pixels are one platform line per surface, drawn with a
-// pen from the pen cache (indexes 0 to 15) or a pen made for the call.
+// longer than three pixels are one platform line per surface, drawn with
+// the context's own pen (DC_PEN, selected for the window's lifetime) set
+// to the run's colour.
 #include <algorithm>
+#include <array>
 #include <utility>
 
 #include "win32gui/pixel_writing.h"
@@ -24,39 +26,11 @@ std::uint16_t RunIndex() {
   return PaletteIndexOf(CurrentWriteMode == NotPut ? NotPutIndex() : CurrentColor);
 }
 
-// A pen in the colour of a palette index: the cached one for 0 to 15
-// (created on first use), otherwise a new one that the caller deletes.
-win32::HPEN PenFor(std::uint16_t index, bool& temporary) {
-  const win32::COLORREF color = ColorValueOfIndex(index);
-  temporary = index >= PenCacheSize;
-  if (temporary) return win32::CreatePen(win32::PS_SOLID, 1, color);
-  win32::HPEN& cached = Pens[index];
-  if (cached == nullptr) cached = win32::CreatePen(win32::PS_SOLID, 1, color);
-  return cached;
-}
-
-// One line from (x1, y1) up to, not including, (x2, y2) with `pen`.
-void LineWithPen(win32::HDC surface, win32::HPEN pen, int x1, int y1, int x2, int y2) {
-  const win32::HGDIOBJ previous = win32::SelectObject(surface, pen);
-  (void)win32::MoveToEx(surface, x1, y1, nullptr);
-  (void)win32::LineTo(surface, x2, y2);
-  (void)win32::SelectObject(surface, previous);
-}
-
 // The pixels (x1, y1) .. (x2, y2) inclusive of one row or one column, in the
 // colour of a palette index, under GraphDrawing with the window running.
 void PlainRun(int x1, int y1, int x2, int y2, std::uint16_t index) {
+  const win32::COLORREF color = ColorValueOfIndex(index);
   if (x2 - x1 < kShortRun && y2 - y1 < kShortRun) {
-    const win32::COLORREF color = ColorValueOfIndex(index);
-    for (int y = y1; y <= y2; ++y)
-      for (int x = x1; x <= x2; ++x) WriteColorValue(x, y, color);
-    return;
-  }
-  bool temporary = false;
-  const win32::HPEN pen = PenFor(index, temporary);
-  if (pen == nullptr) {
-    // No pen to be had: the same pixels one by one.
-    const win32::COLORREF color = ColorValueOfIndex(index);
     for (int y = y1; y <= y2; ++y)
       for (int x = x1; x <= x2; ++x) WriteColorValue(x, y, color);
     return;
@@ -64,9 +38,14 @@ void PlainRun(int x1, int y1, int x2, int y2, std::uint16_t index) {
   // LineTo leaves out its end point, so the line ends one past the run.
   const int endX = y1 == y2 ? x2 + 1 : x2;
   const int endY = y1 == y2 ? y2 : y2 + 1;
-  if (DrawToBitmap) LineWithPen(BitmapDC, pen, x1, y1, endX, endY);
-  if (DrawToScreen) LineWithPen(WinDC, pen, x1, y1, endX, endY);
-  if (temporary) (void)win32::DeleteObject(pen);
+  const std::array<std::pair<bool, win32::HDC>, 2> surfaces = {{{DrawToBitmap, BitmapDC}, {DrawToScreen, WinDC}}};
+  for (const auto& [enabled, surface] : surfaces) {
+    if (!enabled) continue;
+    (void)win32::SetDCPenColor(surface, color);
+    (void)win32::MoveToEx(surface, x1, y1, nullptr);
+    (void)win32::LineTo(surface, endX, endY);
+  }
+  (void)win32::GdiFlush();  // before the bitmap's pixels are written in place again
 }
 
 }  // namespace

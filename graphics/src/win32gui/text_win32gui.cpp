@@ -129,6 +129,7 @@ int DrawGlyphs(const TextAnchor& anchor, const GraphString& text) {
     (void)win32::DeleteObject(surface.Clip);
   }
   (void)win32::DeleteDC(scratch);
+  (void)win32::GdiFlush();  // before the bitmap's pixels are written in place again
   return failures;
 }
 

@@ -21,7 +21,12 @@ std::atomic<MessageHandlerProc> MouseMessageHandler{nullptr};
 
 std::atomic<bool> GraphRunning{false};
 win32::HBITMAP SavedScreen = nullptr;
+std::uint32_t* SavedScreenBits = nullptr;
+int SavedScreenWidth = 0;
+int SavedScreenHeight = 0;
 win32::HGDIOBJ OldBitmap = nullptr;
+win32::HGDIOBJ OldBitmapPen = nullptr;
+win32::HGDIOBJ OldWindowPen = nullptr;
 win32::CRITICAL_SECTION GraphDrawing{};
 win32::HANDLE GraphInit = nullptr;
 win32::HANDLE GraphStarted = nullptr;
@@ -34,7 +39,6 @@ bool GraphDrawingKept = false;
 bool WinRegistered = false;
 win32::DWORD ExtraStyle = 0;
 std::unique_ptr<TPalette> Pal;
-std::array<win32::HPEN, PenCacheSize> Pens{};
 std::array<win32::HBITMAP, GlyphCacheSize> BitmapFontHorizonCache{};
 std::array<win32::HBITMAP, GlyphCacheSize> BitmapFontVerticalCache{};
 

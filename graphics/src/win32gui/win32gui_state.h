@@ -2,15 +2,16 @@
 // mode initialisation, CloseGraph) and the window thread (message loop,
 // window procedure). Defined in win32gui_state.cpp.
 //
-// GraphDrawing guards the two surfaces, the palette, the pens and the glyph
-// caches. GraphRunning says whether they exist: the window thread writes it
-// only while holding GraphDrawing; the program's thread reads it without the
+// GraphDrawing guards the two surfaces, the palette and the glyph caches.
+// GraphRunning says whether they exist: the window thread writes it only
+// while holding GraphDrawing; the program's thread reads it without the
 // lock as a quick test and again under the lock before touching anything,
 // always through DrawOnTheWindow below.
 #pragma once
 
 #include <array>
 #include <atomic>
+#include <cassert>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -23,18 +24,28 @@
 namespace graph {
 
 // The palette of the open window: Size entries (the mode's MaxColor, kept
-// within 1 .. 256 so that it never exceeds the default colours it copies).
+// within 1 .. 256 so that it never exceeds the default colours it copies),
+// each with the colour value it draws in.
 struct TPalette {
   std::int32_t Size;
   std::array<RGBRec, 256> Entries;
+  std::array<win32::COLORREF, 256> Values;
 };
 
-inline constexpr int PenCacheSize = 16;
 inline constexpr int GlyphCacheSize = 256;
 
 extern std::atomic<bool> GraphRunning;
+// The backing bitmap is a DIB section whose pixels the pixel routines write
+// in place (SavedScreenBits, SavedScreenWidth x SavedScreenHeight, none
+// when it could not be made); runs and text draw on it through GDI.
 extern win32::HBITMAP SavedScreen;
+extern std::uint32_t* SavedScreenBits;
+extern int SavedScreenWidth;
+extern int SavedScreenHeight;
 extern win32::HGDIOBJ OldBitmap;
+// The pens the two contexts held before the runs took DC_PEN for good.
+extern win32::HGDIOBJ OldBitmapPen;
+extern win32::HGDIOBJ OldWindowPen;
 extern win32::CRITICAL_SECTION GraphDrawing;
 extern win32::HANDLE GraphInit;
 // Auto-reset, like GraphInit, and alive as long: the window thread signals
@@ -47,7 +58,6 @@ extern bool GraphDrawingKept;
 extern bool WinRegistered;
 extern win32::DWORD ExtraStyle;
 extern std::unique_ptr<TPalette> Pal;
-extern std::array<win32::HPEN, PenCacheSize> Pens;
 extern std::array<win32::HBITMAP, GlyphCacheSize> BitmapFontHorizonCache;
 extern std::array<win32::HBITMAP, GlyphCacheSize> BitmapFontVerticalCache;
 
@@ -73,9 +83,8 @@ class DrawingLock {
   explicit DrawingLock(Entered) {}
 };
 
-// The rule by which the program's thread touches the surfaces, the palette,
-// the pens and the glyph caches, which the window thread may release at any
-// moment: a quick test of GraphRunning, then GraphDrawing, then the test
+// The rule by which the program's thread touches the surfaces, the palette
+// and the glyph caches, which the window thread may release at any moment: a quick test of GraphRunning, then GraphDrawing, then the test
 // again under the lock. Holds the lock for as long as it is kept when the
 // window runs; empty, holding nothing, when it does not.
 [[nodiscard]] inline std::optional<DrawingLock> DrawOnTheWindow() {
@@ -98,13 +107,14 @@ class DrawingLock {
 // taken modulo the palette size: its low bits, as a planar display would. So
 // "not" draws the complement of the index (15 - c with 16 colours, 255 - c
 // with 256) and nothing ever reads outside the palette.
-[[nodiscard]] std::uint16_t PaletteIndexOf(std::uint32_t index);
-[[nodiscard]] win32::COLORREF ColorValueOfIndex(std::uint32_t index);
-
-// Writes one colour value at an absolute point on the enabled surfaces:
-// the backing bitmap when DrawToBitmap, then the window when DrawToScreen.
-// Under GraphDrawing with the window running.
-void WriteColorValue(int x, int y, win32::COLORREF value);
+[[nodiscard]] inline std::uint16_t PaletteIndexOf(std::uint32_t index) {
+  assert(Pal != nullptr && "palette used without a window");
+  const auto size = static_cast<std::uint32_t>(Pal->Size);
+  return static_cast<std::uint16_t>(index < size ? index : index % size);
+}
+[[nodiscard]] inline win32::COLORREF ColorValueOfIndex(std::uint32_t index) {
+  return Pal->Values[PaletteIndexOf(index)];
+}
 
 // Window thread and window procedure.
 win32::DWORD MessageHandleThread(void* parameter);

@@ -29,23 +29,43 @@ void ClearToBlack(win32::HDC surface) {
   (void)win32::SelectObject(surface, previousBrush);
 }
 
+// The backing bitmap: a top-down 32-bit DIB section of the mode's size,
+// whose pixels the drawing routines write in place. None when it cannot
+// be made; drawing then reaches the window alone.
+void CreateSavedScreen(win32::HDC reference) {
+  win32::BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(win32::BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = MaxX + 1;
+  info.bmiHeader.biHeight = -(MaxY + 1);
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = win32::BI_RGB;
+  void* bits = nullptr;
+  SavedScreen = win32::CreateDIBSection(reference, &info, win32::DIB_RGB_COLORS, &bits, nullptr, 0);
+  SavedScreenBits = static_cast<std::uint32_t*>(bits);
+  SavedScreenWidth = SavedScreen != nullptr ? MaxX + 1 : 0;
+  SavedScreenHeight = SavedScreen != nullptr ? MaxY + 1 : 0;
+}
+
 // WM_CREATE: the backing bitmap in its memory context, the window context
-// held for the window's lifetime, both black, empty caches; then the
-// surfaces exist, GraphRunning says so, and GraphStarted lets the mode
-// initialisation go on.
+// held for the window's lifetime, both black and with DC_PEN selected for
+// the runs, empty caches; then the surfaces exist, GraphRunning says so, and
+// GraphStarted lets the mode initialisation go on.
 void CreateSurfaces(win32::HWND window) {
   DrawingLock lock;
   const win32::HDC reference = win32::GetDC(window);
   BitmapDC = win32::CreateCompatibleDC(reference);
-  SavedScreen = win32::CreateCompatibleBitmap(reference, MaxX + 1, MaxY + 1);
+  CreateSavedScreen(reference);
   (void)win32::ReleaseDC(window, reference);
   OldBitmap = win32::SelectObject(BitmapDC, SavedScreen);
   WinDC = win32::GetDC(window);
   ClearToBlack(BitmapDC);
   ClearToBlack(WinDC);
+  (void)win32::GdiFlush();  // before the bitmap's pixels are written in place
+  OldBitmapPen = win32::SelectObject(BitmapDC, win32::GetStockObject(win32::DC_PEN));
+  OldWindowPen = win32::SelectObject(WinDC, win32::GetStockObject(win32::DC_PEN));
   BitmapFontHorizonCache.fill(nullptr);
   BitmapFontVerticalCache.fill(nullptr);
-  Pens.fill(nullptr);
   GraphRunning.store(true, std::memory_order_release);
   (void)win32::SetEvent(GraphStarted);
 }
@@ -62,13 +82,17 @@ void DeleteAll(Handles& handles) {
 void ReleaseSurfaces(win32::HWND window) {
   DrawingLock lock;
   GraphRunning.store(false, std::memory_order_release);
+  (void)win32::SelectObject(WinDC, OldWindowPen);
   (void)win32::ReleaseDC(window, WinDC);
+  (void)win32::SelectObject(BitmapDC, OldBitmapPen);
   (void)win32::SelectObject(BitmapDC, OldBitmap);
   (void)win32::DeleteObject(SavedScreen);
+  SavedScreenBits = nullptr;
+  SavedScreenWidth = 0;
+  SavedScreenHeight = 0;
   (void)win32::DeleteDC(BitmapDC);
   DeleteAll(BitmapFontHorizonCache);
   DeleteAll(BitmapFontVerticalCache);
-  DeleteAll(Pens);
   Pal.reset();
 }
 
