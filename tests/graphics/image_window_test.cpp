@@ -108,8 +108,12 @@ TEST_F(ImageWindow, NothingIsDrawnOnceTheWindowIsClosed) {
 // and points outside the viewport or the window read as 0, as from GetPixel.
 TEST_F(ImageWindow, GetScanLineReadsWhatGetPixelReads) {
   std::mt19937 random(5);
+  // Runs of one colour from 1 to 20 pixels long, across the viewport's edges.
   for (std::int16_t y = 0; y < 40; ++y) {
-    for (std::int16_t x = 0; x < 80; ++x) PutPixel(x, y, static_cast<std::uint16_t>(random() % 256));
+    for (std::int16_t x = 0; x < 80;) {
+      const auto colour = static_cast<std::uint16_t>(random() % 256);
+      for (auto length = 1 + random() % 20; length > 0 && x < 80; --length) PutPixel(x++, y, colour);
+    }
   }
   for (const bool clip : {true, false}) {
     SetViewPort(20, 10, 60, 17, clip);

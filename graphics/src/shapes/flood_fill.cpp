@@ -44,7 +44,7 @@ class Region {
         border_(border),
         rows_(static_cast<std::size_t>(height)),
         rowRead_(static_cast<std::size_t>(height), false),
-        scanLine_(static_cast<std::size_t>(width) * 2) {}
+        scanLine_(static_cast<std::size_t>(width)) {}
 
   // Fills the region around (x, y) unless that point is of the border.
   void FillFrom(std::int32_t x, std::int32_t y) {
@@ -75,18 +75,16 @@ class Region {
                                                      static_cast<std::uint8_t>(border_ >> 8)};
     std::uint16_t borderPixel = 0;
     std::memcpy(&borderPixel, borderBytes.data(), 2);
-    std::int32_t start = 0;
-    for (std::int32_t x = 0; x <= width_; ++x) {
-      if (x < width_) {
-        std::uint16_t pixel = 0;
-        std::memcpy(&pixel, scanLine_.data() + 2 * x, 2);
-        if (pixel != borderPixel) continue;
+    const std::uint16_t* const line = scanLine_.data();
+    const std::uint16_t* const lineEnd = line + width_;
+    for (const std::uint16_t* start = line;;) {
+      const std::uint16_t* const border = std::find(start, lineEnd, borderPixel);
+      if (border > start) {
+        runs.push_back(Run{static_cast<std::int16_t>(start - line),
+                           static_cast<std::int16_t>(border - line - 1), false});
       }
-      if (x > start) {
-        runs.push_back(
-            Run{static_cast<std::int16_t>(start), static_cast<std::int16_t>(x - 1), false});
-      }
-      start = x + 1;
+      if (border == lineEnd) break;
+      start = border + 1;
     }
     return runs;
   }
@@ -113,7 +111,7 @@ class Region {
   std::uint16_t border_;
   std::vector<std::vector<Run>> rows_;
   std::vector<bool> rowRead_;
-  std::vector<std::uint8_t> scanLine_;
+  std::vector<std::uint16_t> scanLine_;  // as GetScanLine writes it
   std::vector<RunRef> pending_;
 };
 

@@ -14,6 +14,34 @@
 
 namespace graph {
 
+namespace {
+
+// The first position from `from` on (up to `to`) whose pixel differs from
+// `pixel`; eight pixels are compared at a time while they all match.
+std::int32_t EndOfRun(const std::uint32_t* pixels, std::int32_t from, std::int32_t to, std::uint32_t pixel) {
+  constexpr std::int32_t kBlock = 8;
+  while (to - from >= kBlock) {
+    std::uint32_t differs = 0;
+    for (std::int32_t k = 0; k < kBlock; ++k) differs |= pixels[from + k] ^ pixel;
+    if (differs != 0) break;
+    from += kBlock;
+  }
+  while (from < to && pixels[from] == pixel) ++from;
+  return from;
+}
+
+// Stores `count` copies of a colour number from `at` on: the first one, then
+// each copy of what is stored so far doubles it.
+void FillRow(std::uint8_t* at, std::int32_t count, std::uint16_t index) {
+  const auto bytes = static_cast<std::size_t>(count) * image_block::kBytesPerPixel;
+  image_block::StoreLE16(at, index);
+  for (std::size_t done = image_block::kBytesPerPixel; done < bytes; done *= 2) {
+    std::memcpy(at + done, at, std::min(done, bytes - done));
+  }
+}
+
+}  // namespace
+
 // Without a window every pixel reads as 0 and GraphResult is -11; a point
 // outside the viewport (with clipping on) or the bitmap reads as 0. So the
 // row holds what GetPixel gives pixel by pixel.
@@ -43,17 +71,19 @@ void GetScanLineWin32GUI(std::int16_t x1, std::int16_t x2, std::int16_t y, void*
   if (row < 0 || row >= SavedScreenHeight) return;
   first = std::max(first, -column0);
   last = std::min(last, SavedScreenWidth - 1 - column0);
-  // No pixel has its top byte set, so none equals the starting value.
-  std::uint32_t lastPixel = 0xFFFFFFFF;
-  std::uint16_t lastIndex = 0;
-  for (std::int32_t i = first; i <= last; ++i) {
-    const std::uint32_t pixel = BitmapPixelAt(column0 + i, row);
-    if (pixel != lastPixel) {
-      lastPixel = pixel;
-      const win32::COLORREF value = ColorValueOfBitmapPixel(pixel);
-      lastIndex = GetPaletteEntry(win32::GetRValue(value), win32::GetGValue(value), win32::GetBValue(value));
-    }
-    image_block::StoreLE16(out + i * image_block::kBytesPerPixel, lastIndex);
+  // The loop reads a row pointer of its own: stores through the byte
+  // pointer `out` could otherwise alias the bitmap's globals and make every
+  // pixel reload them.
+  const std::uint32_t* rowPixels = &BitmapPixelAt(0, row);
+  std::int32_t i = first;
+  while (i <= last) {
+    const std::uint32_t pixel = rowPixels[column0 + i];
+    const std::int32_t end = EndOfRun(rowPixels, column0 + i + 1, column0 + last + 1, pixel) - column0;
+    const win32::COLORREF value = ColorValueOfBitmapPixel(pixel);
+    const std::uint16_t index =
+        GetPaletteEntry(win32::GetRValue(value), win32::GetGValue(value), win32::GetBValue(value));
+    FillRow(out + i * image_block::kBytesPerPixel, end - i, index);
+    i = end;
   }
 }
 
