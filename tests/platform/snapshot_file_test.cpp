@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "display/snapshot.h"
+#include "display/window_pictures.h"
 #include "gdi/surface.h"
 #include "png_picture.h"
 #include "snapshot_writer_picture.h"
@@ -60,7 +61,7 @@ class SnapshotFile : public testing::Test {
   }
   bool Write(const std::string& path, std::string* error = nullptr) {
     std::string ignored;
-    return detail::write_png(surface_, path, error ? error : &ignored);
+    return detail::write_png(detail::picture_of(surface_), path, error ? error : &ignored);
   }
   // Whether `path` holds the surface's picture.
   static bool HoldsThePicture(const std::string& path) {

@@ -1,6 +1,7 @@
 // The display seen from outside the program: the user's close box and what
 // the display shows of a window.
 #include "display/backend.h"
+#include "display/window_pictures.h"
 #include "platform/display.h"
 #include "platform/user.h"
 
@@ -16,9 +17,7 @@ bool close_window_as_user(HWND window) { return PostMessageA(window, WM_CLOSE, 0
 bool read_client_area(HWND handle, ClientPicture* picture) {
   auto window = detail::find_window(handle);
   if (!window || !picture) return false;
-  picture->width = window->framebuffer->width();
-  picture->height = window->framebuffer->height();
-  picture->pixels = window->framebuffer->copy(window->framebuffer->bounds());
+  *picture = detail::picture_of(*window->framebuffer);
   return true;
 }
 

@@ -1,19 +1,13 @@
 #include "display/snapshot.h"
 
-#include <png.h>
-
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <mutex>
-#include <span>
 #include <vector>
 
 #include "display/snapshot_signals.h"
-#include "display/picture_file.h"
 #include "kernel/process_exit.h"
-#include "platform/display.h"
-#include "user/user_objects.h"
 
 namespace win32::detail {
 
@@ -63,37 +57,6 @@ SnapshotSetting parse_snapshot_setting(std::string_view value) {
   setting.path = value.substr(0, percent);
   setting.suffix = value.substr(at + 1);
   return setting;
-}
-
-bool write_png(const Surface& surface, const std::string& path, std::string* error) {
-  const int width = surface.width();
-  const int height = surface.height();
-  std::vector<png_byte> rgb(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 3);
-  std::size_t at = 0;
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      const COLORREF colour = colour_of(surface.load(x, y));
-      rgb[at++] = GetRValue(colour);
-      rgb[at++] = GetGValue(colour);
-      rgb[at++] = GetBValue(colour);
-    }
-  }
-
-  png_image image;
-  std::memset(&image, 0, sizeof image);
-  image.version = PNG_IMAGE_VERSION;
-  image.width = static_cast<png_uint_32>(width);
-  image.height = static_cast<png_uint_32>(height);
-  image.format = PNG_FORMAT_RGB;
-  // Encoded in memory first, so that the file is written by the rules of
-  // write_picture_file and its failures carry the system's reason.
-  png_alloc_size_t size = PNG_IMAGE_PNG_SIZE_MAX(image);
-  std::vector<std::uint8_t> png(size);
-  if (!png_image_write_to_memory(&image, png.data(), &size, 0, rgb.data(), 0, nullptr)) {
-    *error = image.message;
-    return false;
-  }
-  return write_picture_file(path, std::span(png.data(), size), error);
 }
 
 namespace {
@@ -157,7 +120,7 @@ CurrentSetting current_setting() {
   return current;
 }
 
-void save_frame(const Surface& surface, const CurrentSetting& current) {
+void save_frame(const TakePicture& picture, const CurrentSetting& current) {
   FrameRecord& record = frame_record();
   std::lock_guard guard(record.lock);
   if (record.pattern != current.value) {
@@ -167,26 +130,26 @@ void save_frame(const Surface& surface, const CurrentSetting& current) {
   }
   const std::string path = current.setting.frame_path(record.next++);
   std::string error;
-  if (write_png(surface, path, &error)) return;
+  if (write_png(picture(), path, &error)) return;
   if (record.lost++ == 0) record.first_loss = path + ": " + error;
   fail_successful_exit();
 }
 
 }  // namespace
 
-void save_snapshot_if_requested(const Surface& surface) {
+void save_snapshot_if_requested(const TakePicture& picture) {
   const CurrentSetting current = current_setting();
   switch (current.setting.kind) {
     case SnapshotSetting::Kind::File: {
       std::string error;
-      if (!write_png(surface, current.setting.path, &error)) {
+      if (!write_png(picture(), current.setting.path, &error)) {
         std::fprintf(stderr, "GRAPH_SNAPSHOT: could not write %s: %s\n", current.setting.path.c_str(), error.c_str());
         fail_successful_exit();
       }
       break;
     }
     case SnapshotSetting::Kind::Frames:
-      save_frame(surface, current);
+      save_frame(picture, current);
       break;
     case SnapshotSetting::Kind::None:
     case SnapshotSetting::Kind::Refused:
@@ -196,20 +159,17 @@ void save_snapshot_if_requested(const Surface& surface) {
 
 namespace {
 
+std::atomic<OpenWindowPictures> OpenWindows{nullptr};
+
 // The process is ending (by ExitProcess, by a return from main, or by a
 // signal) with windows open: they are saved as they are, and the frames
-// lost are reported. Other threads may still draw; the framebuffer's pixels
-// are read atomically. Whoever comes second waits until the first is done.
+// lost are reported. Whoever comes second waits until the first is done.
 void finish_snapshots() {
   static std::once_flag finished;
   std::call_once(finished, [] {
-    std::vector<std::shared_ptr<Window>> windows;
-    {
-      UserState& state = user_state();
-      std::lock_guard guard(state.lock);
-      windows = state.windows;
+    if (const OpenWindowPictures open = OpenWindows.load()) {
+      for (const TakePicture& picture : open()) save_snapshot_if_requested(picture);
     }
-    for (const auto& window : windows) save_snapshot_if_requested(*window->framebuffer);
     FrameRecord& record = frame_record();
     std::lock_guard guard(record.lock);
     report_lost_frames(record);
@@ -218,7 +178,8 @@ void finish_snapshots() {
 
 }  // namespace
 
-void prepare_snapshots() {
+void prepare_snapshots(OpenWindowPictures openWindows) {
+  OpenWindows.store(openWindows);
   const SnapshotSetting::Kind kind = current_setting().setting.kind;
   if (kind != SnapshotSetting::Kind::File && kind != SnapshotSetting::Kind::Frames) return;
   static const bool prepared = [] {
@@ -231,16 +192,9 @@ void prepare_snapshots() {
   (void)prepared;
 }
 
-}  // namespace win32::detail
-
-namespace win32::display {
-
-bool end_frame(HWND handle) {
-  auto window = detail::find_window(handle);
-  if (!window) return false;
-  const detail::CurrentSetting current = detail::current_setting();
-  if (current.setting.kind == detail::SnapshotSetting::Kind::Frames) detail::save_frame(*window->framebuffer, current);
-  return true;
+void save_frame_if_requested(const TakePicture& picture) {
+  const CurrentSetting current = current_setting();
+  if (current.setting.kind == SnapshotSetting::Kind::Frames) save_frame(picture, current);
 }
 
-}  // namespace win32::display
+}  // namespace win32::detail

@@ -12,12 +12,18 @@
 // standard error that names the path and the reason; for a pattern, one line
 // when its frames end, with the number of frames lost. A refused value counts
 // as a loss too. After a loss, ExitProcess(0) ends the process with 1.
+//
+// The settings, the frames' numbering and the reports are the same on every
+// platform; a platform provides write_png (its own encoder) and
+// save_before_ending_signals (snapshot_signals.h).
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
-#include "gdi/surface.h"
+#include "platform/display.h"
 
 namespace win32::detail {
 
@@ -36,18 +42,28 @@ struct SnapshotSetting {
 
 [[nodiscard]] SnapshotSetting parse_snapshot_setting(std::string_view value);
 
-// Writes the surface as an 8-bit RGB PNG by the rules of picture_file.h: the
-// file appears whole or not at all. On failure, `error` says why.
-[[nodiscard]] bool write_png(const Surface& surface, const std::string& path, std::string* error);
+// Writes the picture as an 8-bit RGB PNG by the rules of picture_file.h: the
+// file appears whole or not at all. On failure, `error` says why. One
+// implementation per platform: libpng on POSIX, the Windows Imaging
+// Component on Windows.
+[[nodiscard]] bool write_png(const display::ClientPicture& picture, const std::string& path, std::string* error);
 
-// The window with this surface is going away: saves it to the file, or as
-// the last frame, that GRAPH_SNAPSHOT asks for. A failure is one line on
-// standard error.
-void save_snapshot_if_requested(const Surface& surface);
+// A window's picture, taken only when a file is to be written.
+using TakePicture = std::function<display::ClientPicture()>;
+
+// The window is going away: saves its picture to the file, or as the last
+// frame, that GRAPH_SNAPSHOT asks for.
+void save_snapshot_if_requested(const TakePicture& picture);
+
+// The end of a frame: with a frame pattern, saves the next numbered picture.
+void save_frame_if_requested(const TakePicture& picture);
+
+// The pictures of the windows that are open.
+using OpenWindowPictures = std::vector<TakePicture> (*)();
 
 // Called as each window is created: says at once when GRAPH_SNAPSHOT is
-// refused, and makes sure that windows still open when the process ends,
+// refused, and makes sure that the windows still open when the process ends,
 // however it ends (ExitProcess, a return from main, a signal), are saved.
-void prepare_snapshots();
+void prepare_snapshots(OpenWindowPictures openWindows);
 
 }  // namespace win32::detail

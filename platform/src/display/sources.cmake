@@ -9,9 +9,11 @@ target_sources(platform PRIVATE
   src/display/display_outside.cpp
   src/display/headless_backend.cpp
   src/display/picture_file.cpp
+  src/display/png_file.cpp
   src/display/snapshot.cpp
   src/display/snapshot_signals.cpp
   src/display/system_metrics.cpp
+  src/display/window_pictures.cpp
   src/gdi/device_context.cpp
   src/gdi/gdi_blit.cpp
   src/gdi/gdi_dib.cpp
@@ -20,6 +22,7 @@ target_sources(platform PRIVATE
   src/gdi/gdi_pixels.cpp
   src/gdi/surface.cpp
   src/user/message_box.cpp
+  src/user/message_box_line.cpp
   src/user/message_queue.cpp
   src/user/painting.cpp
   src/user/window.cpp

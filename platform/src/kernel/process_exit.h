@@ -29,4 +29,15 @@ void run_async_safe_exit_callbacks();
 // exit code 1, so that the caller sees the loss. Other exit codes stay.
 void fail_successful_exit();
 
+// ExitProcess's part before the process ends. begin_exit() says that exit has
+// begun (no callback is registered after it) and returns false to every
+// thread but the first to call it, which must then wait for the process to
+// end; run_exit_callbacks() runs every callback that has not run yet.
+[[nodiscard]] bool begin_exit();
+void run_exit_callbacks();
+
+// The exit code that ExitProcess(exitCode) ends the process with, once the
+// callbacks have run: 1 in place of 0 after fail_successful_exit.
+[[nodiscard]] unsigned final_exit_code(unsigned exitCode);
+
 }  // namespace win32::detail

@@ -3,6 +3,7 @@ target_sources(platform PRIVATE
   src/kernel/descriptor_file.cpp
   src/kernel/disk_space.cpp
   src/kernel/event.cpp
+  src/kernel/exit_callbacks.cpp
   src/kernel/file.cpp
   src/kernel/file_errors.cpp
   src/kernel/file_io.cpp

@@ -3,20 +3,13 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <string>
 
-#include "platform/user.h"
+#include "user/message_box_line.h"
 
 namespace win32 {
 
 int MessageBoxA(HWND, const char* text, const char* caption, UINT type) {
-  std::string line;
-  if (caption && *caption) line += std::string(caption) + ": ";
-  line += text ? text : "";
-  for (char& c : line) {
-    if (c == '\n' || c == '\r') c = ' ';
-  }
-  line += '\n';
+  const std::string line = detail::message_box_line(text, caption);
   // One write, so that the line is not interleaved with other output.
   std::size_t written = 0;
   while (written < line.size()) {
@@ -25,13 +18,7 @@ int MessageBoxA(HWND, const char* text, const char* caption, UINT type) {
     if (n <= 0) break;
     written += static_cast<std::size_t>(n);
   }
-  switch (type & 0xF) {
-    case MB_ABORTRETRYIGNORE: return IDABORT;
-    case MB_YESNOCANCEL:
-    case MB_YESNO: return IDYES;
-    case MB_RETRYCANCEL: return IDRETRY;
-    default: return IDOK;
-  }
+  return detail::first_button(type);
 }
 
 }  // namespace win32

@@ -4,6 +4,7 @@
 
 #include "display/backend.h"
 #include "display/snapshot.h"
+#include "display/window_pictures.h"
 #include "gdi/gdi_objects.h"
 #include "platform/kernel.h"
 #include "user/user_objects.h"
@@ -93,7 +94,7 @@ void finish_window(const std::shared_ptr<Window>& window) {
     state.windows.erase(std::remove(state.windows.begin(), state.windows.end(), window), state.windows.end());
   }
   release_object(window->handle);
-  save_snapshot_if_requested(*window->framebuffer);
+  save_snapshot_if_requested([&] { return picture_of(*window->framebuffer); });
   if (const DisplayBackend* backend = display_backend()) backend->close_window(*window);
 }
 
@@ -134,7 +135,7 @@ HWND CreateWindowExA(DWORD exStyle, const char* className, const char* windowNam
     return nullptr;
   }
   detail::register_window(window);
-  detail::prepare_snapshots();
+  detail::prepare_snapshots(&detail::open_window_pictures);
 
   CREATESTRUCTA create{parameter, instance, menu, parent, height, width, y, x, static_cast<LONG>(style),
                        windowName, className, exStyle};
