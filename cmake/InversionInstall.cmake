@@ -23,6 +23,12 @@ set(INVERSION_INSTALL_CMAKEDIR ${CMAKE_INSTALL_LIBDIR}/cmake/${INVERSION_PACKAGE
 # sanitizer build needs its runtime in the final link.
 set(INVERSION_CONSUMER_COMPILE_OPTIONS -fno-omit-frame-pointer)
 set(INVERSION_CONSUMER_LINK_OPTIONS "")
+if(WIN32)
+  # The frame-pointer chain through the program's own frames (see
+  # ProjectOptions.cmake), and a program that runs with no DLL beside it.
+  list(APPEND INVERSION_CONSUMER_COMPILE_OPTIONS -fno-asynchronous-unwind-tables -fno-exceptions)
+  list(APPEND INVERSION_CONSUMER_LINK_OPTIONS -static)
+endif()
 if(INVERSION_NON_PIE)
   list(APPEND INVERSION_CONSUMER_COMPILE_OPTIONS -fno-pie)
   list(APPEND INVERSION_CONSUMER_LINK_OPTIONS -no-pie)

@@ -33,6 +33,9 @@ foreach(library IN LISTS inversion_libraries ITEMS graphics_core)
     elseif(item STREQUAL "X11::Xext")
       list(APPEND inversion_find_packages X11)
       list(APPEND INVERSION_PC_REQUIRES xext)
+    elseif(item MATCHES "^(gdi32|user32|ole32|windowscodecs|uuid)$")
+      # Windows' own libraries, which every mingw-w64 toolchain has.
+      list(APPEND inversion_pc_system_libs -l${item})
     else()
       message(FATAL_ERROR "The installed package does not know how a user links '${item}' "
                           "(linked by ${library}): add it to cmake/InversionPackage.cmake")

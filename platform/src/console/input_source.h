@@ -5,6 +5,7 @@
 #include <chrono>
 #include <deque>
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "console/key_decoder.h"
@@ -35,5 +36,15 @@ constexpr std::chrono::milliseconds kEscapeDelay{50};
 
 // The key-down and key-up events of one key.
 void append_key_events(std::deque<INPUT_RECORD>& events, const KeyPress& key);
+
+// The keys of a stream's bytes: each byte a key, a newline (or CR, or CR LF)
+// Enter, whichever way the stream's reads split them.
+class TypedBytes {
+ public:
+  void append(std::deque<INPUT_RECORD>& events, std::span<const unsigned char> bytes);
+
+ private:
+  bool afterCarriageReturn_ = false;
+};
 
 }  // namespace win32::detail

@@ -8,21 +8,6 @@
 
 namespace win32::detail {
 
-void append_key_events(std::deque<INPUT_RECORD>& events, const KeyPress& key) {
-  INPUT_RECORD record{};
-  record.EventType = KEY_EVENT;
-  KEY_EVENT_RECORD& k = record.Event.KeyEvent;
-  k.bKeyDown = TRUE;
-  k.wRepeatCount = 1;
-  k.wVirtualKeyCode = key.virtualKey;
-  k.wVirtualScanCode = key.scanCode;
-  k.uChar.UnicodeChar = key.character;  // also sets AsciiChar, the low byte
-  k.dwControlKeyState = key.controlKeyState;
-  events.push_back(record);
-  k.bKeyDown = FALSE;
-  events.push_back(record);
-}
-
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -106,20 +91,14 @@ class StreamKeys final : public InputSource {
       ended_ = true;
       return;
     }
-    for (ssize_t i = 0; i < n; ++i) {
-      const unsigned char byte = buffer[i];
-      const bool lineFeedOfCrLf = byte == '\n' && afterCarriageReturn_;
-      afterCarriageReturn_ = byte == '\r';
-      if (lineFeedOfCrLf) continue;
-      append_key_events(events, key_for_byte(byte == '\n' ? '\r' : byte));
-    }
+    typed_.append(events, std::span(buffer, static_cast<std::size_t>(n)));
   }
 
   [[nodiscard]] bool ended() const override { return ended_; }
 
  private:
   int descriptor_;
-  bool afterCarriageReturn_ = false;
+  TypedBytes typed_;
   bool ended_ = false;
 };
 

@@ -4,6 +4,7 @@ target_sources(platform PRIVATE
   src/console/console_input.cpp
   src/console/input_sources.cpp
   src/console/key_decoder.cpp
+  src/console/key_events.cpp
   src/console/key_table.cpp
   src/console/process_console.cpp
   src/console/screen_buffer.cpp
