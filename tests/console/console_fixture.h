@@ -7,9 +7,8 @@
 
 #include <string>
 
-#include "console/process_console.h"
 #include "crt_state.h"
-#include "kernel/handle_table.h"
+#include "in_memory_console.h"
 #include "platform/kernel.h"
 
 namespace console {
@@ -17,9 +16,9 @@ namespace console {
 class InMemoryConsole : public testing::Test {
  protected:
   void SetUp() override {
-    const auto made = win32::detail::make_console({});
-    OutHandle = win32::detail::register_object(made.screen);
-    InputHandle = win32::detail::register_object(made.input);
+    const InMemoryHandles made = OpenInMemoryConsole();
+    OutHandle = made.screen;
+    InputHandle = made.input;
     ScreenWidth = 80;
     ScreenHeight = 25;
     WinMinX = 1;

@@ -21,9 +21,8 @@ TEST(DemoFaults, ExitCodesReportsAndTheWindowClosedFirst) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.ProbeCase);
-    const std::string directory = testing::ScratchDirectory(std::string("probe-") + c.ProbeCase);
-    const testing::DemoResult result = testing::FinishDemo(
-        testing::StartDemo(DEMO_PROBE_PATH, {c.ProbeCase}, "", "\n", directory));
+    const testing::DemoResult result =
+        testing::FinishDemo(testing::StartDemo(DEMO_PROBE_PATH, {c.ProbeCase}, "", "\n"));
     EXPECT_EQ(result.ExitCode, c.ExitCode) << result.Output << result.Errors;
     const std::size_t closed = result.Output.find("exit procedure: window closed");
     ASSERT_NE(closed, std::string::npos) << result.Output;

@@ -1,17 +1,17 @@
 // Runs a demonstration as a separate process on the headless display, with
-// its standard input from a pipe, as a user at a pipeline would.
+// its standard input a stream that ends, as a user at a pipeline would.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
-#include <sys/types.h>
+
+#include "child_process.h"
 
 namespace demos::testing {
 
 struct DemoRun {
-  pid_t Pid = -1;
-  std::string OutputPath;
-  std::string ErrorPath;
+  std::shared_ptr<test_support::Child> Process;
 };
 
 struct DemoResult {
@@ -21,12 +21,10 @@ struct DemoResult {
 };
 
 // Starts `program` with `arguments` on the headless 1024 x 768 display,
-// GRAPH_SNAPSHOT set to `snapshot` (unless empty), and `input` written to
-// its standard input before the pipe is closed. Output and errors go to
-// files in `directory`.
+// GRAPH_SNAPSHOT set to `snapshot` (unless empty), and `input` as its
+// standard input.
 [[nodiscard]] DemoRun StartDemo(const std::string& program, const std::vector<std::string>& arguments,
-                                const std::string& snapshot, const std::string& input,
-                                const std::string& directory);
+                                const std::string& snapshot, const std::string& input);
 
 // Waits for the process and collects what it wrote.
 [[nodiscard]] DemoResult FinishDemo(const DemoRun& run);

@@ -46,8 +46,7 @@ struct Outcome {
 Outcome RunBoth(const std::string& program, void (*drawPicture)(), const std::string& directory,
                 const std::string& snapshotName) {
   const std::string snapshot = directory + "/" + snapshotName;
-  const testing::DemoRun run =
-      testing::StartDemo(program, {}, snapshot, "typed before Enter\n", directory);
+  const testing::DemoRun run = testing::StartDemo(program, {}, snapshot, "typed before Enter\n");
   testing::EnterCountingMode(kWidth, kHeight);
   drawPicture();
   Outcome outcome{testing::FinishDemo(run), {}};

@@ -1,9 +1,9 @@
 #include "driver_test_support.h"
 
-#include <cstdlib>
 #include <thread>
 #include <utility>
 
+#include "environment.h"
 #include "graphics/graph_window.h"
 #include "platform/display.h"
 
@@ -13,9 +13,9 @@ namespace {
 
 // The display backend is chosen at its first use, long after this runs.
 const bool kHeadlessDisplay = [] {
-  ::setenv("GRAPH_DISPLAY", "headless", 1);
-  ::unsetenv("GRAPH_SCREEN");
-  ::unsetenv("GRAPH_SNAPSHOT");
+  test_support::SetVariable("GRAPH_DISPLAY", "headless");
+  test_support::UnsetVariable("GRAPH_SCREEN");
+  test_support::UnsetVariable("GRAPH_SNAPSHOT");
   return true;
 }();
 

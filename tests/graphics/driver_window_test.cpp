@@ -2,14 +2,15 @@
 // initialisation, repaint from the backing bitmap, the frames of an
 // animation, closing, and opening again.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
+#include <filesystem>
 #include <string>
 
+#include "child_process.h"
 #include "driver_test_support.h"
+#include "environment.h"
 #include "graphics/graph_window.h"
 #include "platform/display.h"
 #include "platform/user.h"
@@ -139,9 +140,9 @@ TEST_F(OpenWindowTest, ARepaintCopiesOnlyTheDamagedRectangle) {
 // not at a full-width top row in the background colour, not at a clearing
 // of part of the window.
 TEST(GraphWindow, OnlyAClearingOfTheWholeWindowEndsAFrame) {
-  const std::string stem = ::testing::TempDir() + "frame_end_" + std::to_string(::getpid()) + "_";
+  const std::string stem = test_support::ScratchDirectory("frame-end") + "/frame_";
   const auto frame = [&stem](int number) { return stem + std::to_string(number) + ".png"; };
-  ::setenv("GRAPH_SNAPSHOT", (stem + "%d.png").c_str(), 1);
+  test_support::SetVariable("GRAPH_SNAPSHOT", stem + "%d.png");
   testing::EnterMode(testing::kLargestWindow256);
   ASSERT_EQ(GraphResult, grOk);
 
@@ -149,18 +150,18 @@ TEST(GraphWindow, OnlyAClearingOfTheWholeWindowEndsAFrame) {
   HLine(0, MaxX, 0);
   SetViewPort(0, 0, MaxX, static_cast<std::int16_t>(MaxY / 2), true);
   ClearViewport();
-  EXPECT_NE(::access(frame(0).c_str(), F_OK), 0) << "no frame has ended yet";
+  EXPECT_FALSE(std::filesystem::exists(frame(0))) << "no frame has ended yet";
   ClearDevice();                               // frame 0
   SetViewPort(0, 0, MaxX, MaxY, true);
   ClearViewport();                             // frame 1
   CloseGraph();                                // the last picture, 2
-  ::unsetenv("GRAPH_SNAPSHOT");
+  test_support::UnsetVariable("GRAPH_SNAPSHOT");
 
   for (int number = 0; number <= 2; ++number) {
-    EXPECT_EQ(::access(frame(number).c_str(), F_OK), 0) << frame(number);
+    EXPECT_TRUE(std::filesystem::exists(frame(number))) << frame(number);
     std::remove(frame(number).c_str());
   }
-  EXPECT_NE(::access(frame(3).c_str(), F_OK), 0);
+  EXPECT_FALSE(std::filesystem::exists(frame(3)));
 }
 
 TEST(GraphWindow, CloseGraphTwiceGivesMinusOne) {

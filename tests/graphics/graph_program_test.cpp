@@ -2,13 +2,10 @@
 // procedure closing the window, through the graph_probe program run as a
 // subprocess.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
+
+#include "child_process.h"
 
 namespace {
 
@@ -18,25 +15,12 @@ struct Outcome {
   std::string Err;
 };
 
-std::string ReadFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 Outcome RunProbe(const std::string& scenario) {
-  const auto dir = std::filesystem::temp_directory_path();
-  const std::string stem = "graph_probe_" + std::to_string(::getpid()) + "_" + scenario;
-  const auto out = dir / (stem + ".out");
-  const auto err = dir / (stem + ".err");
-  const std::string command =
-      "'" GRAPH_PROBE_PATH "' " + scenario + " >'" + out.string() + "' 2>'" + err.string() + "'";
-  const int status = std::system(command.c_str());
-  Outcome outcome{WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(out), ReadFile(err)};
-  std::filesystem::remove(out);
-  std::filesystem::remove(err);
-  return outcome;
+  test_support::ChildOptions options;
+  options.arguments = {scenario};
+  options.environment = {{"GRAPH_DISPLAY", "headless"}, {"GRAPH_SCREEN", std::nullopt}};
+  const test_support::ChildOutcome child = test_support::RunChild(GRAPH_PROBE_PATH, options);
+  return {child.exited ? child.exitCode : -1, child.output, child.errors};
 }
 
 constexpr const char* kNotInGraphicsMode =

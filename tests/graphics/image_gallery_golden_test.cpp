@@ -7,14 +7,12 @@
 //   GRAPH_DISPLAY=headless GRAPH_SNAPSHOT=tests/graphics/image_gallery_golden.png build/default/examples/gallery < /dev/null
 // and look at it before committing it.
 #include <gtest/gtest.h>
-#include <png.h>
-#include <unistd.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "child_process.h"
 #include "png_picture.h"
 
 namespace {
@@ -28,22 +26,18 @@ void WriteDifference(const Picture& got, const Picture& golden, const std::strin
     const bool same = got.rgb[i] == golden.rgb[i] && got.rgb[i + 1] == golden.rgb[i + 1] &&
                       got.rgb[i + 2] == golden.rgb[i + 2];
     for (std::size_t c = 0; c < 3; ++c) {
-      difference.rgb[i + c] = same ? static_cast<png_byte>(got.rgb[i + c] / 4) : png_byte{255};
+      difference.rgb[i + c] = same ? static_cast<std::uint8_t>(got.rgb[i + c] / 4) : std::uint8_t{255};
     }
   }
-  png_image image{};
-  image.version = PNG_IMAGE_VERSION;
-  image.width = static_cast<png_uint_32>(difference.width);
-  image.height = static_cast<png_uint_32>(difference.height);
-  image.format = PNG_FORMAT_RGB;
-  (void)png_image_write_to_file(&image, path.c_str(), 0, difference.rgb.data(), 0, nullptr);
+  (void)test_support::WritePng(difference, path);
 }
 
 TEST(Gallery, MatchesItsGoldenPicturePixelForPixel) {
-  const std::string snapshot = ::testing::TempDir() + "gallery_" + std::to_string(::getpid()) + ".png";
-  const std::string command = std::string("env -u GRAPH_SCREEN GRAPH_DISPLAY=headless GRAPH_SNAPSHOT='") +
-                              snapshot + "' '" + GALLERY_PATH + "' < /dev/null > /dev/null";
-  ASSERT_EQ(std::system(command.c_str()), 0) << command;
+  const std::string snapshot = test_support::ScratchDirectory("gallery") + "/gallery.png";
+  test_support::ChildOptions options;
+  options.environment = {{"GRAPH_SCREEN", std::nullopt}, {"GRAPH_DISPLAY", "headless"}, {"GRAPH_SNAPSHOT", snapshot}};
+  const test_support::ChildOutcome gallery = test_support::RunChild(GALLERY_PATH, options);
+  ASSERT_EQ(gallery.exitCode, 0) << gallery.errors;
 
   Picture got;
   Picture golden;

@@ -2,14 +2,14 @@
 // backing bitmap under one lock and reaches the window by one repaint that
 // covers its last row and column; reading back and exclusive-or drawing.
 #include <gtest/gtest.h>
-#include <stdlib.h>
-#include <unistd.h>
 
 #include <random>
 #include <string>
 #include <vector>
 
+#include "child_process.h"
 #include "driver_test_support.h"
+#include "environment.h"
 #include "graphics/graph_window.h"
 #include "graphics/image.h"
 #include "graphics/text.h"
@@ -135,8 +135,8 @@ TEST_F(ImageWindow, GetScanLineReadsWhatGetPixelReads) {
 }
 
 TEST(ImageWindowClosing, AnImagePutJustBeforeCloseGraphIsInTheLastPicture) {
-  const std::string path = ::testing::TempDir() + "last_picture_" + std::to_string(::getpid()) + ".png";
-  ::setenv("GRAPH_SNAPSHOT", path.c_str(), 1);
+  const std::string path = test_support::ScratchDirectory("last_picture") + "/last_picture.png";
+  test_support::SetVariable("GRAPH_SNAPSHOT", path);
   std::optional<Image> image = Image::Blank(2, 2);
   ASSERT_TRUE(image->Set(1, 1, 4));
   for (int round = 0; round < 8; ++round) {
@@ -150,7 +150,7 @@ TEST(ImageWindowClosing, AnImagePutJustBeforeCloseGraphIsInTheLastPicture) {
     ASSERT_TRUE(test_support::ReadPng(path, &picture)) << path;
     ASSERT_EQ(picture.ColourValue(101, 51), kRed) << "round " << round;
   }
-  ::unsetenv("GRAPH_SNAPSHOT");
+  test_support::UnsetVariable("GRAPH_SNAPSHOT");
   std::remove(path.c_str());
 }
 

@@ -1,19 +1,18 @@
 // The window's last picture holds everything drawn before CloseGraph, even
 // when the window thread is busy repainting while the program draws and
 // closes. last_picture_probe puts hundreds of images (each a repaint request)
-// and closes at once; it runs many times over while sibling processes keep
+// and closes at once; it runs many times over while spinning threads keep
 // every processor busy, and no pixel of any image may be missing from its
 // snapshot.
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
+#include <atomic>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
+#include <thread>
 #include <vector>
 
+#include "child_process.h"
 #include "graphics/graph.h"
 #include "last_picture_layout.h"
 #include "png_picture.h"
@@ -22,30 +21,28 @@ namespace {
 
 constexpr int kRounds = 16;
 
-// Processes that spin until they are killed, one per processor.
+// Threads that spin until the load ends, one per processor.
 class ProcessorLoad {
  public:
   ProcessorLoad() {
-    const long processors = sysconf(_SC_NPROCESSORS_ONLN);
-    for (long i = 0; i < (processors > 0 ? processors : 1); ++i) {
-      const pid_t pid = fork();
-      if (pid == 0) {
-        for (;;) asm volatile("");  // no library call: the parent may have threads
-      }
-      if (pid > 0) spinners_.push_back(pid);
+    const unsigned processors = std::thread::hardware_concurrency();
+    for (unsigned i = 0; i < (processors > 0 ? processors : 1); ++i) {
+      spinners_.emplace_back([this] {
+        while (!stop_.load(std::memory_order_relaxed)) {
+        }
+      });
     }
   }
   ~ProcessorLoad() {
-    for (const pid_t pid : spinners_) {
-      (void)kill(pid, SIGKILL);
-      (void)waitpid(pid, nullptr, 0);
-    }
+    stop_.store(true, std::memory_order_relaxed);
+    for (std::thread& spinner : spinners_) spinner.join();
   }
   ProcessorLoad(const ProcessorLoad&) = delete;
   ProcessorLoad& operator=(const ProcessorLoad&) = delete;
 
  private:
-  std::vector<pid_t> spinners_;
+  std::atomic<bool> stop_{false};
+  std::vector<std::thread> spinners_;
 };
 
 std::uint32_t ColourValueOf(std::uint16_t color) {
@@ -76,14 +73,14 @@ Loss LostPixels(const test_support::PngPicture& picture) {
 }
 
 TEST(LastPicture, HoldsEveryImagePutJustBeforeTheCloseUnderFullLoad) {
-  const std::string snapshot =
-      ::testing::TempDir() + "last_picture_stress_" + std::to_string(::getpid()) + ".png";
-  const std::string command = std::string("env -u GRAPH_SCREEN GRAPH_DISPLAY=headless GRAPH_SNAPSHOT='") +
-                              snapshot + "' '" + LAST_PICTURE_PROBE_PATH + "' < /dev/null > /dev/null";
+  const std::string snapshot = test_support::ScratchDirectory("last-picture") + "/last_picture.png";
+  test_support::ChildOptions options;
+  options.environment = {{"GRAPH_SCREEN", std::nullopt}, {"GRAPH_DISPLAY", "headless"}, {"GRAPH_SNAPSHOT", snapshot}};
   const ProcessorLoad load;
   for (int round = 0; round < kRounds; ++round) {
     std::remove(snapshot.c_str());
-    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    const test_support::ChildOutcome probe = test_support::RunChild(LAST_PICTURE_PROBE_PATH, options);
+    ASSERT_TRUE(probe.exited && probe.exitCode == 0) << probe.errors;
     test_support::PngPicture picture;
     ASSERT_TRUE(test_support::ReadPng(snapshot, &picture)) << snapshot;
     ASSERT_EQ(picture.width, 640);

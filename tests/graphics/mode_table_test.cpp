@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "child_process.h"
 #include "graphics/graph.h"
 #include "recording_driver.h"
 #include "win32gui/mode_table.h"
@@ -277,21 +279,15 @@ TEST_F(WindowDriverModes, SetGraphModeLookups) {
 
 // mode_probe prints what DetectGraph chooses in a whole program, whose
 // table is built from the headless screen that GRAPH_SCREEN sizes.
-std::string DetectedInAProgram(const std::string& screen) {
-  const std::string command = "env -u GRAPH_SCREEN GRAPH_DISPLAY=headless " + screen + " '" +
-                              MODE_PROBE_PATH + "' < /dev/null";
-  std::string output;
-  if (FILE* pipe = popen(command.c_str(), "r")) {
-    char buffer[64];
-    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) output += buffer;
-    (void)pclose(pipe);
-  }
-  return output;
+std::string DetectedInAProgram(const std::optional<std::string>& screen) {
+  test_support::ChildOptions options;
+  options.environment = {{"GRAPH_DISPLAY", "headless"}, {"GRAPH_SCREEN", screen}};
+  return test_support::RunChild(MODE_PROBE_PATH, options).output;
 }
 
 TEST(ModeTableOfAProgram, FollowsTheScreenSize) {
-  EXPECT_EQ(DetectedInAProgram(""), "15 5\r\n");
-  EXPECT_EQ(DetectedInAProgram("GRAPH_SCREEN=1280x1024"), "15 6\r\n");
+  EXPECT_EQ(DetectedInAProgram(std::nullopt), "15 5\r\n");
+  EXPECT_EQ(DetectedInAProgram("1280x1024"), "15 6\r\n");
 }
 
 TEST(ModeNumbers, Res2ModeAndMode2Res) {

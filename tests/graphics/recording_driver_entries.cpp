@@ -4,9 +4,8 @@
 // where the subprocess tests see it beside the run-time error report.
 #include "recording_driver_entries.h"
 
-#include <unistd.h>
-
 #include "graphics/graph.h"
+#include "platform/kernel.h"
 #include "recording_driver.h"
 
 namespace graph {
@@ -28,8 +27,10 @@ void CloseGraph() {
   }
   IsGraphMode = false;
   ++testing::CloseGraphCalls;
+  // Through the platform, which writes the bytes as they are on every system.
   static constexpr char kLine[] = "CloseGraph\n";
-  (void)!::write(STDOUT_FILENO, kLine, sizeof kLine - 1);
+  win32::DWORD written = 0;
+  (void)win32::WriteFile(win32::GetStdHandle(win32::STD_OUTPUT_HANDLE), kLine, sizeof kLine - 1, &written, nullptr);
 }
 
 }  // namespace graph

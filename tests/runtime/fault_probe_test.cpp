@@ -96,7 +96,7 @@ std::string CaseName(const ::testing::TestParamInfo<FaultProbe::ParamType>& info
 
 INSTANTIATE_TEST_SUITE_P(EveryArgument, FaultProbe,
                          ::testing::Combine(::testing::ValuesIn(kProbeCases),
-                                            ::testing::Values(OutputKind::File, OutputKind::Terminal)),
+                                            ::testing::ValuesIn(kOutputKinds)),
                          CaseName);
 
 TEST(FaultProbeUsage, UnknownOrMissingArgumentIsAUsageError) {

@@ -122,7 +122,10 @@ void Body() {
     WriteLn(runtime::StdErr, "error line");
     const int written = runtime::IOResult();
     const int report = open(ReportPath, O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    dprintf(report, "descriptor %d, input %zd, output result %d", report, got, written);
+    char text[80];
+    const int length = std::snprintf(text, sizeof text, "descriptor %d, input %d, output result %d", report,
+                                     static_cast<int>(got), written);
+    if (write(report, text, static_cast<unsigned>(length)) != length) std::perror("report");
   }
 }
 

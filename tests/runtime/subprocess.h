@@ -23,14 +23,22 @@ struct ChildResult {
   std::string errors;   // standard error
 };
 
+// The kinds of standard output a child can be given on this platform: a
+// file everywhere, a terminal where there are pseudo-terminals (POSIX).
+extern const std::vector<OutputKind> kOutputKinds;
+
 [[nodiscard]] ChildResult RunChild(const std::string& program, const std::vector<std::string>& arguments,
                                    OutputKind kind);
 
-// Runs `program` with the standard descriptors in `closed` closed; those
-// left open are an empty input and the files that `output` and `errors`
-// collect.
+// Runs `program` with the standard streams in `closed` (0, 1, 2) closed;
+// those left open are an empty input and the files that `output` and
+// `errors` collect.
 [[nodiscard]] ChildResult RunWithClosedStreams(const std::string& program, const std::vector<std::string>& arguments,
                                                const std::vector<int>& closed);
+
+// Whether the child was ended by an access violation that nothing handled:
+// SIGSEGV on POSIX, the exit code 0xC0000005 on Windows.
+[[nodiscard]] bool EndedByAccessViolation(const ChildResult& result);
 
 // The lines of `text` (without their line feeds); a final line feed does not
 // start another line.

@@ -1,13 +1,13 @@
 // Text files: round trips through named files, the buffer and its hooks,
 // the I/O results, and the mapping of operating-system errors.
 #include <gtest/gtest.h>
-#include <unistd.h>
-
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "child_process.h"
 #include "runtime/checks.h"
 #include "runtime/short_string.h"
 #include "runtime/text_file.h"
@@ -20,12 +20,12 @@ class TextFiles : public ::testing::Test {
  protected:
   void SetUp() override {
     InOutRes = 0;
-    char name[] = "/tmp/runtime-text-XXXXXX";
-    close(mkstemp(name));
-    path_ = name;
+    path_ = test_support::ScratchDirectory("runtime-text") + "/text";
+    std::ofstream(path_).flush();
   }
   void TearDown() override {
-    unlink(path_.c_str());
+    std::error_code ignored;  // a test may leave its file open, which Windows does not let go
+    std::filesystem::remove(path_, ignored);
     InOutRes = 0;
   }
 

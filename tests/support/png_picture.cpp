@@ -1,6 +1,6 @@
 #include "png_picture.h"
 
-#include <png.h>
+#include "display/snapshot.h"
 
 namespace test_support {
 
@@ -24,15 +24,10 @@ std::vector<std::uint32_t> PngPicture::ColourValues() const {
   return values;
 }
 
-bool ReadPng(const std::string& path, PngPicture* picture) {
-  png_image image{};
-  image.version = PNG_IMAGE_VERSION;
-  if (!png_image_begin_read_from_file(&image, path.c_str())) return false;
-  image.format = PNG_FORMAT_RGB;
-  picture->width = static_cast<int>(image.width);
-  picture->height = static_cast<int>(image.height);
-  picture->rgb.resize(PNG_IMAGE_SIZE(image));
-  return png_image_finish_read(&image, nullptr, picture->rgb.data(), 0, nullptr) != 0;
+bool WritePng(const PngPicture& picture, const std::string& path) {
+  win32::display::ClientPicture colours{picture.width, picture.height, picture.ColourValues()};
+  std::string error;
+  return win32::detail::write_png(colours, path, &error);
 }
 
 }  // namespace test_support

@@ -23,4 +23,7 @@ struct PngPicture {
 // False when the file is missing or not a PNG.
 [[nodiscard]] bool ReadPng(const std::string& path, PngPicture* picture);
 
+// Writes an 8-bit RGB PNG, as the platform writes its snapshots.
+bool WritePng(const PngPicture& picture, const std::string& path);
+
 }  // namespace test_support

@@ -1,0 +1,19 @@
+// PNG files read with libpng.
+#include <png.h>
+
+#include "png_picture.h"
+
+namespace test_support {
+
+bool ReadPng(const std::string& path, PngPicture* picture) {
+  png_image image{};
+  image.version = PNG_IMAGE_VERSION;
+  if (!png_image_begin_read_from_file(&image, path.c_str())) return false;
+  image.format = PNG_FORMAT_RGB;
+  picture->width = static_cast<int>(image.width);
+  picture->height = static_cast<int>(image.height);
+  picture->rgb.resize(PNG_IMAGE_SIZE(image));
+  return png_image_finish_read(&image, nullptr, picture->rgb.data(), 0, nullptr) != 0;
+}
+
+}  // namespace test_support
