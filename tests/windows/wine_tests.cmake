@@ -1,0 +1,32 @@
+# The Windows tests on this machine: built with the cross compiler and run
+# under Wine, in one Wine session per test run (wine_session): a fresh
+# prefix and an Xvfb that the run starts and stops itself. Each test program
+# is one CTest test, so that a run starts few Windows processes.
+
+# GoogleTest for the Windows target, from the sources that Debian's
+# googletest package installs, with its own compiler options.
+set(INVERSION_GOOGLETEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest's sources, built for Windows")
+if(NOT EXISTS ${INVERSION_GOOGLETEST_SOURCE}/CMakeLists.txt)
+  message(FATAL_ERROR "No GoogleTest sources in ${INVERSION_GOOGLETEST_SOURCE} (Debian: googletest)")
+endif()
+get_directory_property(inversion_test_options COMPILE_OPTIONS)
+set_directory_properties(PROPERTIES COMPILE_OPTIONS "")
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(${INVERSION_GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+set_directory_properties(PROPERTIES COMPILE_OPTIONS "${inversion_test_options}")
+
+# Programs that the tests start see the build through Wine's drive Z:.
+set(INVERSION_TEST_DRIVE "Z:")
+
+set(inversion_wine_session ${CMAKE_BINARY_DIR}/wine-session)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine_run ${inversion_wine_session})
+
+add_test(NAME WineSession.Start COMMAND ${CMAKE_CURRENT_LIST_DIR}/wine_session start ${inversion_wine_session})
+add_test(NAME WineSession.Stop COMMAND ${CMAKE_CURRENT_LIST_DIR}/wine_session stop ${inversion_wine_session})
+set_tests_properties(WineSession.Start PROPERTIES FIXTURES_SETUP wine_session TIMEOUT 120)
+set_tests_properties(WineSession.Stop PROPERTIES FIXTURES_CLEANUP wine_session)
+
+function(inversion_register_test name)
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine_session TIMEOUT 600)
+endfunction()
