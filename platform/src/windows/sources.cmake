@@ -42,6 +42,7 @@ target_sources(platform PRIVATE
   src/windows/kernel/handles.cpp
   src/windows/kernel/layer_objects.cpp
   src/windows/kernel/process_exit.cpp
+  src/windows/kernel/process_start.cpp
   src/windows/kernel/synchronisation.cpp
   src/windows/kernel/system.cpp
   src/windows/kernel/threads.cpp
