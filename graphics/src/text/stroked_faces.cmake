@@ -17,8 +17,10 @@ set(GRAPH_STROKED_FACES
   BOLD=timesrb.jhf             # Roman bold, a triplex face
 )
 
+# The files are read on the build machine, also by a cross build.
 find_path(HERSHEY_FONTS_DIR rowmans.jhf
   PATHS /usr/share/hershey-fonts /usr/local/share/hershey-fonts
+  NO_CMAKE_FIND_ROOT_PATH
   DOC "Folder of the Hershey font files (.jhf) the stroked faces are built from")
 if(NOT HERSHEY_FONTS_DIR)
   message(FATAL_ERROR "The graphics library's stroked fonts are built from the Hershey fonts: "
