@@ -1,5 +1,6 @@
-// A console that lives in memory only: an 80 x 25 screen buffer and an
-// input buffer that receives only the key events written into it.
+// A console that lives in memory only: an 80 x 25 screen buffer (or one of
+// any size) and an input buffer that receives only the key events written
+// into it.
 #pragma once
 
 #include "platform/win32_types.h"
@@ -13,5 +14,8 @@ struct InMemoryHandles {
 
 // Two new handles; CloseHandle lets them go.
 [[nodiscard]] InMemoryHandles OpenInMemoryConsole();
+
+// A screen buffer of its own size, in memory, with the cursor at the top left.
+[[nodiscard]] win32::HANDLE OpenInMemoryScreen(int width, int height);
 
 }  // namespace console

@@ -12,4 +12,8 @@ InMemoryHandles OpenInMemoryConsole() {
           win32::detail::register_layer_object(std::make_shared<win32::detail::ConsoleInput>(nullptr))};
 }
 
+win32::HANDLE OpenInMemoryScreen(int width, int height) {
+  return win32::detail::register_layer_object(std::make_shared<win32::detail::MemoryScreen>(width, height, 0x07));
+}
+
 }  // namespace console

@@ -3,7 +3,6 @@
 #include <random>
 #include <vector>
 
-#include "console/screen_buffer.h"
 #include "console_fixture.h"
 #include "line_layout.h"
 
@@ -129,8 +128,7 @@ class LineEditorOnAnyScreen : public LineEditor {
 
   void UseScreen(int width, int height) {
     win32::CloseHandle(OutHandle);
-    OutHandle = win32::detail::register_object(std::make_shared<win32::detail::ScreenBuffer>(
-        width, height, win32::COORD{0, 0}, win32::WORD{0x07}, -1));
+    OutHandle = OpenInMemoryScreen(width, height);
     runtime::Output.Handle = OutHandle;
     ScreenWidth = WinMaxX = width;
     ScreenHeight = WinMaxY = height;
