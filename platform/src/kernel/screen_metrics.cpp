@@ -1,8 +1,5 @@
 #include "kernel/screen_metrics.h"
 
-#include <sys/resource.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -68,20 +65,6 @@ ScreenChoice choose_screen(std::string_view value, std::uint64_t usable_memory) 
                               std::to_string(mebibytes(usable_memory)) + " MiB this process may use"};
   }
   return {size, {}};
-}
-
-std::uint64_t usable_memory() {
-  std::uint64_t usable = UINT64_MAX;
-  const long pages = sysconf(_SC_PHYS_PAGES);
-  const long page_size = sysconf(_SC_PAGESIZE);
-  if (pages > 0 && page_size > 0) usable = static_cast<std::uint64_t>(pages) * static_cast<std::uint64_t>(page_size);
-  for (int resource : {RLIMIT_AS, RLIMIT_DATA}) {
-    rlimit limit{};
-    if (getrlimit(resource, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY) {
-      usable = std::min<std::uint64_t>(usable, limit.rlim_cur);
-    }
-  }
-  return usable;
 }
 
 int metric_value(const ScreenMetrics& metrics, int index) {

@@ -19,5 +19,6 @@ target_sources(platform PRIVATE
   src/kernel/sleep.cpp
   src/kernel/std_handles.cpp
   src/kernel/thread.cpp
+  src/kernel/usable_memory.cpp
   src/kernel/version.cpp
 )

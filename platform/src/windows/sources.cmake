@@ -46,6 +46,7 @@ target_sources(platform PRIVATE
   src/windows/kernel/synchronisation.cpp
   src/windows/kernel/system.cpp
   src/windows/kernel/threads.cpp
+  src/windows/kernel/usable_memory.cpp
   src/windows/user/client_area.cpp
   src/windows/user/message_box.cpp
   src/windows/user/messages.cpp
