@@ -38,6 +38,11 @@ HBITMAP CreateCompatibleBitmap(HDC, int width, int height) {
   return native::from_native(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
 }
 
+int GetDIBits(HDC dc, HBITMAP bitmap, UINT start, UINT lines, void* bits, BITMAPINFO* info, UINT usage) {
+  return ::GetDIBits(native::to_native(dc), native::to_native(bitmap), start, lines, bits,
+                     reinterpret_cast<::BITMAPINFO*>(info), usage);
+}
+
 HGDIOBJ SelectObject(HDC dc, HGDIOBJ object) { return ::SelectObject(native::to_native(dc), to_native(object)); }
 BOOL DeleteObject(HGDIOBJ object) { return ::DeleteObject(to_native(object)); }
 HGDIOBJ GetStockObject(int which) { return ::GetStockObject(which); }
