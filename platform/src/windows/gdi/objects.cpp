@@ -22,12 +22,27 @@ HDC CreateCompatibleDC(HDC reference) {
 
 BOOL DeleteDC(HDC dc) { return ::DeleteDC(native::to_native(dc)); }
 
+// The one form of DIB the layer offers: top-down, 32 bits, uncompressed,
+// in the program's memory. Any other is refused, as the layer refuses it
+// everywhere.
+HBITMAP CreateDIBSection(HDC dc, const BITMAPINFO* info, UINT usage, void** bits, HANDLE section, DWORD offset) {
+  if (bits) *bits = nullptr;
+  const BITMAPINFOHEADER* header = info ? &info->bmiHeader : nullptr;
+  if (!header || !bits || usage != DIB_RGB_COLORS || section || offset != 0 || header->biPlanes != 1 ||
+      header->biBitCount != 32 || header->biCompression != BI_RGB || header->biWidth < 1 || header->biHeight >= 0) {
+    ::SetLastError(ERROR_INVALID_PARAMETER);
+    return nullptr;
+  }
+  return native::from_native(::CreateDIBSection(native::to_native(dc), reinterpret_cast<const ::BITMAPINFO*>(info),
+                                                usage, bits, nullptr, 0));
+}
+
 HBITMAP CreateCompatibleBitmap(HDC, int width, int height) {
   if (width <= 0 || height <= 0) {
     ::SetLastError(ERROR_INVALID_PARAMETER);
     return nullptr;
   }
-  ::BITMAPINFO info{};
+  BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = width;
   info.bmiHeader.biHeight = -height;  // rows from the top, as the layer counts them
@@ -35,8 +50,10 @@ HBITMAP CreateCompatibleBitmap(HDC, int width, int height) {
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  return native::from_native(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
 }
+
+BOOL GdiFlush() { return ::GdiFlush(); }
 
 int GetDIBits(HDC dc, HBITMAP bitmap, UINT start, UINT lines, void* bits, BITMAPINFO* info, UINT usage) {
   return ::GetDIBits(native::to_native(dc), native::to_native(bitmap), start, lines, bits,
@@ -52,6 +69,7 @@ HPEN CreatePen(int style, int width, COLORREF colour) {
 }
 
 HBRUSH CreateSolidBrush(COLORREF colour) { return native::from_native(::CreateSolidBrush(colour)); }
+COLORREF SetDCPenColor(HDC dc, COLORREF colour) { return ::SetDCPenColor(native::to_native(dc), colour); }
 int SetROP2(HDC dc, int mode) { return ::SetROP2(native::to_native(dc), mode); }
 int GetROP2(HDC dc) { return ::GetROP2(native::to_native(dc)); }
 
