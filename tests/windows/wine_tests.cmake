@@ -26,7 +26,20 @@ add_test(NAME WineSession.Stop COMMAND ${CMAKE_CURRENT_LIST_DIR}/wine_session st
 set_tests_properties(WineSession.Start PROPERTIES FIXTURES_SETUP wine_session TIMEOUT 120)
 set_tests_properties(WineSession.Stop PROPERTIES FIXTURES_CLEANUP wine_session)
 
+# The suites after `name` run in a process of their own each, and the rest
+# of the program in another.
 function(inversion_register_test name)
-  add_test(NAME ${name} COMMAND ${name})
+  set(apart "")
+  foreach(suite IN LISTS ARGN)
+    add_test(NAME ${name}.${suite} COMMAND ${name} --gtest_filter=${suite}.*)
+    set_tests_properties(${name}.${suite} PROPERTIES FIXTURES_REQUIRED wine_session TIMEOUT 600)
+    list(APPEND apart "${suite}.*")
+  endforeach()
+  if(apart)
+    list(JOIN apart ":" apart)
+    add_test(NAME ${name} COMMAND ${name} --gtest_filter=-${apart})
+  else()
+    add_test(NAME ${name} COMMAND ${name})
+  endif()
   set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine_session TIMEOUT 600)
 endfunction()
