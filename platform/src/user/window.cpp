@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "display/backend.h"
+#include "display/event_player.h"
 #include "display/snapshot.h"
 #include "gdi/gdi_objects.h"
 #include "platform/kernel.h"
@@ -150,6 +151,7 @@ HWND CreateWindowExA(DWORD exStyle, const char* className, const char* windowNam
   }
   if (!IsWindow(window->handle)) return nullptr;  // destroyed by its own creation messages
   if (style & WS_VISIBLE) detail::show(*window);
+  detail::play_event_script(window->handle);
   return window->handle;
 }
 
