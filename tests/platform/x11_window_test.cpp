@@ -365,6 +365,7 @@ TEST_F(X11GraphWindow, KeysAndButtonsBecomeWindowMessages) {
       {win32::WM_SYSKEYDOWN, 0x73, 0x203E0001},  // Alt+F4
       {win32::WM_SYSKEYDOWN, 0x79, 0x00440001},  // F10
       {win32::WM_KEYDOWN, 0x67, 0x00470001},  // keypad 7 with NumLock
+      {win32::WM_CHAR, '7', 0x00470001},
       {win32::WM_LBUTTONDOWN, 0x0001, 0x00070005},
       {win32::WM_LBUTTONUP, 0x0000, 0x00070005},
       {win32::WM_RBUTTONDOWN, 0x0002, 0x00C8012C},

@@ -64,8 +64,10 @@ constexpr WPARAM SIZE_RESTORED = 0;
 constexpr WPARAM SIZE_MINIMIZED = 1;
 constexpr WPARAM SIZE_MAXIMIZED = 2;
 
-// TranslateMessage turns into characters the letters ('A'-'Z'), digits
-// ('0'-'9') and VK_BACK, VK_TAB, VK_RETURN, VK_ESCAPE and VK_SPACE
+// TranslateMessage turns into characters the letters ('A'-'Z', into lower
+// case), digits ('0'-'9'), VK_BACK, VK_TAB, VK_RETURN, VK_ESCAPE and
+// VK_SPACE, the punctuation keys VK_OEM_1 .. VK_OEM_7 and the keypad's
+// digits and operators, as a US keyboard types them without Shift
 // (platform/virtual_keys.h).
 
 constexpr WORD LOWORD(std::uintptr_t value) { return static_cast<WORD>(value & 0xFFFF); }
