@@ -15,5 +15,6 @@ target_sources(graphics PRIVATE
   src/win32gui/window_input_queue.cpp
   src/win32gui/window_keys.cpp
   src/win32gui/window_proc.cpp
+  src/win32gui/window_update.cpp
   src/win32gui/window_thread.cpp
 )

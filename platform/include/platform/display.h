@@ -10,6 +10,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "platform/win32_types.h"
@@ -34,6 +35,11 @@ struct ClientPicture {
 
 // False when the window no longer exists.
 bool read_client_area(HWND window, ClientPicture* picture);
+
+// Saves what the window's client area shows as an 8-bit RGB PNG file at
+// `path`, which appears whole or not at all. False when the window no
+// longer exists or the file cannot be written; `error` then says why.
+bool save_client_area(HWND window, const std::string& path, std::string* error);
 
 // Scripted input (GRAPH_EVENTS) keeps in step with the program through
 // checkpoints: this message, posted to the window behind the input that

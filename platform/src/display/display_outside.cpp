@@ -1,6 +1,7 @@
 // The display seen from outside the program: the user's close box and what
-// the display shows of a window.
+// the display shows of a window, read or saved as PNG.
 #include "display/backend.h"
+#include "display/snapshot.h"
 #include "platform/display.h"
 #include "platform/user.h"
 
@@ -20,6 +21,18 @@ bool read_client_area(HWND handle, ClientPicture* picture) {
   picture->height = window->framebuffer->height();
   picture->pixels = window->framebuffer->copy(window->framebuffer->bounds());
   return true;
+}
+
+bool save_client_area(HWND handle, const std::string& path, std::string* error) {
+  auto window = detail::find_window(handle);
+  std::string why;
+  if (!window) {
+    why = "the window no longer exists";
+  } else if (detail::write_png(*window->framebuffer, path, &why)) {
+    return true;
+  }
+  if (error) *error = why;
+  return false;
 }
 
 }  // namespace win32::display
