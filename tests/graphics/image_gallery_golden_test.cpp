@@ -7,7 +7,6 @@
 //   GRAPH_DISPLAY=headless GRAPH_SNAPSHOT=tests/graphics/image_gallery_golden.png build/default/examples/gallery < /dev/null
 // and look at it before committing it.
 #include <gtest/gtest.h>
-#include <png.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -20,24 +19,6 @@
 namespace {
 
 using Picture = test_support::PngPicture;
-
-// Differing pixels in white, equal ones dimmed, for a look by eye.
-void WriteDifference(const Picture& got, const Picture& golden, const std::string& path) {
-  Picture difference = got;
-  for (std::size_t i = 0; i + 2 < difference.rgb.size(); i += 3) {
-    const bool same = got.rgb[i] == golden.rgb[i] && got.rgb[i + 1] == golden.rgb[i + 1] &&
-                      got.rgb[i + 2] == golden.rgb[i + 2];
-    for (std::size_t c = 0; c < 3; ++c) {
-      difference.rgb[i + c] = same ? static_cast<png_byte>(got.rgb[i + c] / 4) : png_byte{255};
-    }
-  }
-  png_image image{};
-  image.version = PNG_IMAGE_VERSION;
-  image.width = static_cast<png_uint_32>(difference.width);
-  image.height = static_cast<png_uint_32>(difference.height);
-  image.format = PNG_FORMAT_RGB;
-  (void)png_image_write_to_file(&image, path.c_str(), 0, difference.rgb.data(), 0, nullptr);
-}
 
 TEST(Gallery, MatchesItsGoldenPicturePixelForPixel) {
   const std::string snapshot = ::testing::TempDir() + "gallery_" + std::to_string(::getpid()) + ".png";
@@ -66,7 +47,7 @@ TEST(Gallery, MatchesItsGoldenPicturePixelForPixel) {
   }
   if (differing != 0) {
     const std::string differencePath = snapshot + ".difference.png";
-    WriteDifference(got, golden, differencePath);
+    test_support::WriteDifference(got, golden, differencePath);
     ADD_FAILURE() << differing << " pixels differ, the first at " << first << "; picture " << snapshot
                   << ", differences " << differencePath;
     return;

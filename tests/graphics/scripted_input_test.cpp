@@ -2,65 +2,35 @@
 // with a script standing in for the user, prints what it reads, and saves
 // numbered snapshots where the script asks for them.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "png_picture.h"
+#include "scripted_run.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-struct ProbeRun {
-  int exit_code = -1;
-  std::string output;
-  std::string errors;
-};
-
-std::string Slurp(const fs::path& path) {
-  std::ifstream file(path);
-  std::ostringstream text;
-  text << file.rdbuf();
-  return text.str();
-}
-
 class ScriptedInput : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = fs::path(::testing::TempDir()) /
-              ("scripted_input_" + std::to_string(::getpid()) + "_" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-  }
+  void SetUp() override { folder_ = test_support::TestFolder("scripted_input"); }
   void TearDown() override {
     if (!HasFailure()) fs::remove_all(folder_);
   }
 
-  // Runs the probe with `script` as GRAPH_EVENTS and, unless empty,
-  // `snapshot` (a name in the test's folder) as GRAPH_SNAPSHOT.
-  ProbeRun Run(const std::string& script, const std::string& snapshot = "") {
-    const fs::path script_path = folder_ / "script.txt";
-    std::ofstream(script_path) << script;
-    std::string command = "env -u GRAPH_SCREEN -u GRAPH_SNAPSHOT GRAPH_DISPLAY=headless GRAPH_EVENTS='" +
-                          script_path.string() + "'";
-    if (!snapshot.empty()) command += " GRAPH_SNAPSHOT='" + (folder_ / snapshot).string() + "'";
-    command += std::string(" '") + WINDOW_INPUT_PROBE_PATH + "' < /dev/null > '" +
-               (folder_ / "out").string() + "' 2> '" + (folder_ / "err").string() + "'";
-    const int status = std::system(command.c_str());
-    return ProbeRun{WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(folder_ / "out"), Slurp(folder_ / "err")};
+  // The probe with `script` as GRAPH_EVENTS and, unless empty, `snapshot`
+  // (a name in the test's folder) as GRAPH_SNAPSHOT.
+  test_support::ScriptedRun Run(const std::string& script, const std::string& snapshot = "") {
+    return test_support::RunScripted(WINDOW_INPUT_PROBE_PATH, script, folder_, snapshot);
   }
 
   fs::path folder_;
 };
 
 TEST_F(ScriptedInput, ReachesTheProgramAsTheUserWould) {
-  const ProbeRun run = Run(
+  const test_support::ScriptedRun run = Run(
       "# keys, then a drag with the left button and the wheel\n"
       "key q\n"
       "key Enter\n"
@@ -87,7 +57,7 @@ TEST_F(ScriptedInput, ReachesTheProgramAsTheUserWould) {
 }
 
 TEST_F(ScriptedInput, AMalformedScriptIsRefusedAtStartWithItsLineAndReason) {
-  const ProbeRun run = Run("key q\nmove 10\n");
+  const test_support::ScriptedRun run = Run("key q\nmove 10\n");
   EXPECT_EQ(run.exit_code, 1);
   EXPECT_EQ(run.output, "");
   EXPECT_EQ(run.errors, "GRAPH_EVENTS: " + (folder_ / "script.txt").string() +
@@ -95,7 +65,7 @@ TEST_F(ScriptedInput, AMalformedScriptIsRefusedAtStartWithItsLineAndReason) {
 }
 
 TEST_F(ScriptedInput, SnapshotStepsNeedAFramePattern) {
-  const ProbeRun run = Run("key d\nsnapshot\n", "picture.png");
+  const test_support::ScriptedRun run = Run("key d\nsnapshot\n", "picture.png");
   EXPECT_EQ(run.exit_code, 1);
   EXPECT_NE(run.errors.find("line 2: snapshot needs GRAPH_SNAPSHOT to be a frame pattern"), std::string::npos)
       << run.errors;
@@ -111,7 +81,7 @@ int DiagonalPixels(const fs::path& path) {
 }
 
 TEST_F(ScriptedInput, EachSnapshotShowsEverythingTheProgramHadHandledBeforeIt) {
-  const ProbeRun run = Run("key d\nkey d\nsnapshot\nkey d\nsnapshot\nkey d\nclose\n", "frame-%d.png");
+  const test_support::ScriptedRun run = Run("key d\nkey d\nsnapshot\nkey d\nsnapshot\nkey d\nclose\n", "frame-%d.png");
   EXPECT_EQ(run.exit_code, 0) << run.errors;
   EXPECT_EQ(DiagonalPixels(folder_ / "frame-0.png"), 2);
   EXPECT_EQ(DiagonalPixels(folder_ / "frame-1.png"), 3);

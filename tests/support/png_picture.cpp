@@ -35,4 +35,21 @@ bool ReadPng(const std::string& path, PngPicture* picture) {
   return png_image_finish_read(&image, nullptr, picture->rgb.data(), 0, nullptr) != 0;
 }
 
+void WriteDifference(const PngPicture& got, const PngPicture& expected, const std::string& path) {
+  PngPicture difference = got;
+  for (std::size_t i = 0; i + 2 < difference.rgb.size() && i + 2 < expected.rgb.size(); i += 3) {
+    const bool same = got.rgb[i] == expected.rgb[i] && got.rgb[i + 1] == expected.rgb[i + 1] &&
+                      got.rgb[i + 2] == expected.rgb[i + 2];
+    for (std::size_t c = 0; c < 3; ++c) {
+      difference.rgb[i + c] = same ? static_cast<png_byte>(got.rgb[i + c] / 4) : png_byte{255};
+    }
+  }
+  png_image image{};
+  image.version = PNG_IMAGE_VERSION;
+  image.width = static_cast<png_uint_32>(difference.width);
+  image.height = static_cast<png_uint_32>(difference.height);
+  image.format = PNG_FORMAT_RGB;
+  (void)png_image_write_to_file(&image, path.c_str(), 0, difference.rgb.data(), 0, nullptr);
+}
+
 }  // namespace test_support

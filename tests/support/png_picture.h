@@ -23,4 +23,8 @@ struct PngPicture {
 // False when the file is missing or not a PNG.
 [[nodiscard]] bool ReadPng(const std::string& path, PngPicture* picture);
 
+// Writes a picture of the same size as both, for a look by eye: the pixels
+// where they differ in white, the others as `got` has them, dimmed.
+void WriteDifference(const PngPicture& got, const PngPicture& expected, const std::string& path);
+
 }  // namespace test_support
