@@ -14,9 +14,9 @@ namespace explorer {
 
 namespace {
 
-constexpr std::uint16_t kCircleColor = 15;  // white
-constexpr std::uint16_t kChosenPointColor = 14;  // yellow
-constexpr std::uint16_t kStatusColor = 7;  // light grey
+constexpr std::uint16_t kCircleColor = graph::White;
+constexpr std::uint16_t kChosenPointColor = graph::Yellow;
+constexpr std::uint16_t kStatusColor = graph::LightGray;
 constexpr int kMarkArm = 3;
 
 std::string Point(ScreenPoint point) {
@@ -76,10 +76,8 @@ void MarkChosenPoints(const ExplorerState& state) {
 void DrawStatusLine(const ExplorerState& state) {
   RowsOfTheWindow(state, StatusTop(state), state.corner.y);
   graph::ClearViewport();
-  const std::uint16_t color = graph::CurrentColor;
-  graph::CurrentColor = kStatusColor;
+  graph::SetColor(kStatusColor);
   graph::OutTextXY(4, 2, graph::GraphString(StatusLine(state)));
-  graph::CurrentColor = color;
   RowsOfTheWindow(state, 0, state.corner.y);
 }
 
@@ -95,7 +93,7 @@ std::string StatusLine(const ExplorerState& state) {
 void DrawState(const ExplorerState& state) {
   graph::DrawToScreen = false;
   ClearPicture(state);
-  graph::CurrentColor = kCircleColor;
+  graph::SetColor(kCircleColor);
   graph::Circle(static_cast<std::int16_t>(state.centre.x), static_cast<std::int16_t>(state.centre.y),
                 static_cast<std::uint16_t>(state.radius));
   graph::PutPixel(static_cast<std::int16_t>(state.centre.x), static_cast<std::int16_t>(state.centre.y),

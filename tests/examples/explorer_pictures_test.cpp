@@ -40,7 +40,7 @@ class ExplorerPictures : public ::testing::Test {
 std::vector<std::uint32_t> DemonstrationPicture(void (*drawPicture)()) {
   testing::OpenWindow();
   graph::ClearDevice();
-  graph::CurrentColor = 15;
+  graph::SetColor(graph::White);  // as the library's defaults leave it for the demonstrations
   drawPicture();
   return testing::WindowPicture();
 }
