@@ -42,13 +42,15 @@ void PrintKeyHelp() {
 }
 
 // The first explorer-NNN.png of the working folder that does not exist yet.
+// When the folder cannot be looked into, the first name it stops at: the
+// save then fails and says why, instead of the search going on for ever.
 std::filesystem::path NextPictureName() {
   for (int number = 0;; ++number) {
     std::string digits = std::to_string(number);
     if (digits.size() < 3) digits.insert(0, 3 - digits.size(), '0');
     const std::filesystem::path name = "explorer-" + digits + ".png";
     std::error_code error;
-    if (!std::filesystem::exists(name, error) && !error) return std::filesystem::absolute(name, error);
+    if (!std::filesystem::exists(name, error) || error) return std::filesystem::absolute(name, error);
   }
 }
 
