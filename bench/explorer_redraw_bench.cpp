@@ -11,27 +11,12 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "control_word_scope.h"
 #include "explorer_picture.h"
 #include "explorer_state.h"
 #include "graphics/graph.h"
 
 namespace {
-
-// The program's control word, as the runtime loads it at start-up.
-class ProgramControlWord {
- public:
-  ProgramControlWord() {
-    asm volatile("fnstcw %0" : "=m"(saved_));
-    const std::uint16_t word = 0x1332;
-    asm volatile("fldcw %0" : : "m"(word));
-  }
-  ~ProgramControlWord() { asm volatile("fldcw %0" : : "m"(saved_)); }
-  ProgramControlWord(const ProgramControlWord&) = delete;
-  ProgramControlWord& operator=(const ProgramControlWord&) = delete;
-
- private:
-  std::uint16_t saved_ = 0;
-};
 
 explorer::ExplorerState State(explorer::Curve curve, explorer::ScreenPoint centre) {
   explorer::ExplorerState state = explorer::StartState({graph::GetMaxX(), graph::GetMaxY()});
@@ -41,7 +26,7 @@ explorer::ExplorerState State(explorer::Curve curve, explorer::ScreenPoint centr
 }
 
 void Redraw(benchmark::State& benchmarkState, const explorer::ExplorerState& state) {
-  const ProgramControlWord controlWord;
+  const ControlWordScope controlWord;
   for (auto _ : benchmarkState) explorer::DrawState(state);
   benchmarkState.counters["frames_per_second"] =
       benchmark::Counter(static_cast<double>(benchmarkState.iterations()), benchmark::Counter::kIsRate);
