@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "graphics/graph.h"
+#include "graphics/text.h"
 
 namespace gallery {
 
@@ -23,7 +24,7 @@ void DrawText();        // directions, justifications, sizes, the whole font
 // Bitmap text in a colour, horizontal, size 1, with the given justification;
 // the text settings are put back to the defaults afterwards.
 void Label(std::int16_t x, std::int16_t y, const graph::GraphString& text, std::uint16_t color,
-           std::uint16_t horiz = 0, std::uint16_t vert = 2);
+           std::uint16_t horiz = graph::LeftText, std::uint16_t vert = graph::TopText);
 
 // A small cross marking a text anchor.
 void MarkAnchor(std::int16_t x, std::int16_t y);
