@@ -1,17 +1,8 @@
-// The title, the default colours and the line styles.
+// The first page's top rows: the default colours and the line styles.
 #include "gallery.h"
 #include "graphics/text.h"
 
 namespace gallery {
-
-void DrawTitle() {
-  graph::SetColor(graph::White);
-  graph::SetTextStyle(graph::DefaultFont, graph::HorizDir, 2);
-  graph::OutTextXY(8, 6, "Graphics library gallery");
-  graph::SetTextStyle(graph::DefaultFont, graph::HorizDir, 1);
-  Label(792, 10, "WIN32GUI 800 x 600 x 256", graph::LightGray, graph::RightText);
-  graph::Line(0, 26, graph::GetMaxX(), 26);
-}
 
 void DrawColours() {
   Label(8, 34, "The 16 default colours", graph::Yellow);

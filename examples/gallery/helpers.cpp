@@ -5,6 +5,14 @@
 
 namespace gallery {
 
+void DrawTitle(const char* pageNote) {
+  graph::SetColor(graph::White);
+  graph::SetTextStyle(graph::DefaultFont, graph::HorizDir, 2);
+  graph::OutTextXY(8, 6, "Graphics library gallery");
+  Label(792, 10, pageNote, graph::LightGray, graph::RightText);
+  graph::Line(0, 26, graph::GetMaxX(), 26);
+}
+
 void Label(std::int16_t x, std::int16_t y, const graph::GraphString& text, std::uint16_t color,
            std::uint16_t horiz, std::uint16_t vert) {
   const std::uint16_t savedColor = graph::GetColor();

@@ -1,58 +1,40 @@
-// The gallery's picture, compared pixel for pixel with the golden picture
-// kept beside this test. The gallery runs on the headless display with
-// Enter already at the end of its input and saves its window as PNG.
+// The gallery's two pages, each compared pixel for pixel with the golden
+// picture kept beside this test. The gallery runs on the headless display
+// with Enter already at the end of its input and saves each page through a
+// frame pattern: the first when it clears the window for the second, the
+// second when the window closes.
 //
 // After a deliberate change to what the library draws, regenerate the
-// golden picture from the source tree's root with
-//   GRAPH_DISPLAY=headless GRAPH_SNAPSHOT=tests/graphics/image_gallery_golden.png build/default/examples/gallery < /dev/null
-// and look at it before committing it.
+// golden pictures from the source tree's root with
+//   GRAPH_DISPLAY=headless GRAPH_SNAPSHOT=tests/graphics/image_gallery_golden_%d.png build/default/examples/gallery < /dev/null
+// and look at them before committing them.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <string>
-#include <vector>
 
-#include "png_picture.h"
+#include "golden_picture.h"
 
 namespace {
 
-using Picture = test_support::PngPicture;
-
-TEST(Gallery, MatchesItsGoldenPicturePixelForPixel) {
-  const std::string snapshot = ::testing::TempDir() + "gallery_" + std::to_string(::getpid()) + ".png";
-  const std::string command = std::string("env -u GRAPH_SCREEN GRAPH_DISPLAY=headless GRAPH_SNAPSHOT='") +
-                              snapshot + "' '" + GALLERY_PATH + "' < /dev/null > /dev/null";
-  ASSERT_EQ(std::system(command.c_str()), 0) << command;
-
-  Picture got;
-  Picture golden;
-  ASSERT_TRUE(test_support::ReadPng(snapshot, &got)) << snapshot;
-  ASSERT_TRUE(test_support::ReadPng(GALLERY_GOLDEN, &golden)) << GALLERY_GOLDEN;
-  ASSERT_EQ(got.width, golden.width);
-  ASSERT_EQ(got.height, golden.height);
-
-  std::size_t differing = 0;
-  std::string first;
-  for (std::size_t i = 0; i + 2 < got.rgb.size(); i += 3) {
-    if (got.rgb[i] == golden.rgb[i] && got.rgb[i + 1] == golden.rgb[i + 1] && got.rgb[i + 2] == golden.rgb[i + 2]) {
-      continue;
-    }
-    if (differing++ == 0) {
-      const std::size_t pixel = i / 3;
-      first = std::to_string(pixel % static_cast<std::size_t>(got.width)) + "," +
-              std::to_string(pixel / static_cast<std::size_t>(got.width));
-    }
+void ExpectPageMatchesItsGoldenPicture(int page) {
+  const std::string pattern = ::testing::TempDir() + "gallery_" + std::to_string(::getpid()) + "_%d.png";
+  ASSERT_TRUE(test_support::RunHeadless(GALLERY_PATH, pattern)) << GALLERY_PATH;
+  std::string pages[2];
+  for (int i = 0; i < 2; ++i) {
+    pages[i] = pattern;
+    pages[i].replace(pages[i].find("%d"), 2, std::to_string(i));
   }
-  if (differing != 0) {
-    const std::string differencePath = snapshot + ".difference.png";
-    test_support::WriteDifference(got, golden, differencePath);
-    ADD_FAILURE() << differing << " pixels differ, the first at " << first << "; picture " << snapshot
-                  << ", differences " << differencePath;
-    return;
-  }
-  std::remove(snapshot.c_str());
+  const std::string golden = std::string(GALLERY_GOLDEN_DIR) + "/image_gallery_golden_" + std::to_string(page) + ".png";
+  const std::string difference = test_support::DifferenceFromGolden(pages[page], golden);
+  EXPECT_EQ(difference, "") << "page " << page + 1 << " of the gallery against " << golden;
+  if (difference.empty()) std::remove(pages[page].c_str());
+  std::remove(pages[1 - page].c_str());
 }
+
+TEST(Gallery, FirstPageMatchesItsGoldenPicturePixelForPixel) { ExpectPageMatchesItsGoldenPicture(0); }
+
+TEST(Gallery, SecondPageMatchesItsGoldenPicturePixelForPixel) { ExpectPageMatchesItsGoldenPicture(1); }
 
 }  // namespace
