@@ -33,7 +33,7 @@ std::int32_t EndOfRun(const std::uint32_t* pixels, std::int32_t from, std::int32
 // Stores `count` copies of a colour number from `at` on: the first one, then
 // each copy of what is stored so far doubles it.
 void FillRow(std::uint8_t* at, std::int32_t count, std::uint16_t index) {
-  const auto bytes = static_cast<std::size_t>(count) * image_block::kBytesPerPixel;
+  const std::size_t bytes = static_cast<std::size_t>(count) * image_block::kBytesPerPixel;
   image_block::StoreLE16(at, index);
   for (std::size_t done = image_block::kBytesPerPixel; done < bytes; done *= 2) {
     std::memcpy(at + done, at, std::min(done, bytes - done));
