@@ -5,17 +5,14 @@
 #include <limits>
 #include <span>
 
+#include "runtime/key_codes.h"
+
 namespace explorer {
 
 namespace {
 
-// Extended codes of the keys the explorer reads (runtime/key_codes.h).
-constexpr std::uint8_t kUp = 72;
-constexpr std::uint8_t kDown = 80;
-constexpr std::uint8_t kLeft = 75;
-constexpr std::uint8_t kRight = 77;
-constexpr std::uint8_t kPageUp = 73;
-constexpr std::uint8_t kPageDown = 81;
+namespace keys = runtime::extended_keys;
+
 constexpr std::uint8_t kEscape = 27;
 
 // How near the pointer must come to a chosen point to take it.
@@ -68,12 +65,12 @@ Reply ToggleAnimation(ExplorerState& state) {
 Reply OnExtendedKey(ExplorerState& state, std::uint8_t code) {
   const ScreenPoint c = state.centre;
   switch (code) {
-    case kUp: return MoveCentre(state, {c.x, c.y - 1});
-    case kDown: return MoveCentre(state, {c.x, c.y + 1});
-    case kLeft: return MoveCentre(state, {c.x - 1, c.y});
-    case kRight: return MoveCentre(state, {c.x + 1, c.y});
-    case kPageUp: return SetParabolaIndex(state, state.parabolaIndex + 1);
-    case kPageDown: return SetParabolaIndex(state, state.parabolaIndex - 1);
+    case keys::Up: return MoveCentre(state, {c.x, c.y - 1});
+    case keys::Down: return MoveCentre(state, {c.x, c.y + 1});
+    case keys::Left: return MoveCentre(state, {c.x - 1, c.y});
+    case keys::Right: return MoveCentre(state, {c.x + 1, c.y});
+    case keys::PageUp: return SetParabolaIndex(state, state.parabolaIndex + 1);
+    case keys::PageDown: return SetParabolaIndex(state, state.parabolaIndex - 1);
     default: return Reply::Nothing;
   }
 }

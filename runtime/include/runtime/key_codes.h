@@ -9,6 +9,20 @@
 
 namespace runtime {
 
+// The extended codes of the cursor and editing keys, without a modifier.
+namespace extended_keys {
+inline constexpr std::uint8_t Home = 71;
+inline constexpr std::uint8_t Up = 72;
+inline constexpr std::uint8_t PageUp = 73;
+inline constexpr std::uint8_t Left = 75;
+inline constexpr std::uint8_t Right = 77;
+inline constexpr std::uint8_t End = 79;
+inline constexpr std::uint8_t Down = 80;
+inline constexpr std::uint8_t PageDown = 81;
+inline constexpr std::uint8_t Insert = 82;
+inline constexpr std::uint8_t Delete = 83;
+}  // namespace extended_keys
+
 // Extended codes for Ctrl with the keys of scan codes 71 to 83 (Home, Up,
 // PgUp, keypad -, Left, keypad 5, Right, keypad +, End, Down, PgDn, Ins, Del).
 inline constexpr std::array<std::uint8_t, 13> CtrlKeypadKeys{119, 141, 132, 142, 115, 143, 116,
