@@ -10,28 +10,12 @@
 #include <cstdlib>
 #include <vector>
 
+#include "control_word_scope.h"
 #include "demo_frame.h"
 #include "graphics/graph.h"
 #include "parabola_fan.h"
 
 namespace {
-
-// The program's control word, as the runtime loads it at start-up: Round
-// then converts without reloading the word.
-class ProgramControlWord {
- public:
-  ProgramControlWord() {
-    asm volatile("fnstcw %0" : "=m"(saved_));
-    const std::uint16_t word = 0x1332;
-    asm volatile("fldcw %0" : : "m"(word));
-  }
-  ~ProgramControlWord() { asm volatile("fldcw %0" : : "m"(saved_)); }
-  ProgramControlWord(const ProgramControlWord&) = delete;
-  ProgramControlWord& operator=(const ProgramControlWord&) = delete;
-
- private:
-  std::uint16_t saved_ = 0;
-};
 
 constexpr std::int32_t kWidth = 1024;
 constexpr std::int32_t kHeight = 719;
@@ -69,7 +53,7 @@ void BareParabolaFan(std::vector<std::uint32_t>& screen) {
 }
 
 void BM_ParabolaFanPicture(benchmark::State& state) {
-  const ProgramControlWord controlWord;
+  const ControlWordScope controlWord;
   for (auto _ : state) {
     parabola_fan::DrawPicture();
     state.PauseTiming();
@@ -81,7 +65,7 @@ void BM_ParabolaFanPicture(benchmark::State& state) {
 BENCHMARK(BM_ParabolaFanPicture)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_BareParabolaLoop(benchmark::State& state) {
-  const ProgramControlWord controlWord;
+  const ControlWordScope controlWord;
   std::vector<std::uint32_t> screen(static_cast<std::size_t>(kWidth * kHeight));
   for (auto _ : state) {
     BareParabolaFan(screen);
@@ -104,7 +88,7 @@ void ArrayPutPixel(std::int16_t x, std::int16_t y, std::uint16_t color) {
 }
 
 void BM_ParabolaFanFrameOnly(benchmark::State& state) {
-  const ProgramControlWord controlWord;
+  const ControlWordScope controlWord;
   const graph::PutPixelProc driverPutPixel = graph::Hooks.PutPixel;
   graph::Hooks.PutPixel = &ArrayPutPixel;
   for (auto _ : state) {

@@ -6,23 +6,10 @@
 #include <cmath>
 #include <cstdint>
 
+#include "control_word_scope.h"
 #include "runtime/checks.h"
 
 namespace {
-
-class ControlWordScope {
- public:
-  explicit ControlWordScope(std::uint16_t word) {
-    asm volatile("fnstcw %0" : "=m"(saved_));
-    asm volatile("fldcw %0" : : "m"(word));
-  }
-  ~ControlWordScope() { asm volatile("fldcw %0" : : "m"(saved_)); }
-  ControlWordScope(const ControlWordScope&) = delete;
-  ControlWordScope& operator=(const ControlWordScope&) = delete;
-
- private:
-  std::uint16_t saved_ = 0;
-};
 
 // Sample values of the demonstrations' size, with halfway cases among them.
 long double NextValue(long double x) {
@@ -47,10 +34,10 @@ void BM_Lrintl(benchmark::State& state) {
   }
 }
 
-// 0x1332: the program's word. 0x037F: the all-masked default of a process
-// that did not start through the runtime.
-BENCHMARK(BM_Round)->Arg(0x1332)->Arg(0x037F);
-BENCHMARK(BM_Lrintl)->Arg(0x1332)->Arg(0x037F);
+// kProgramControlWord: the program's word. 0x037F: the all-masked default
+// of a process that did not start through the runtime.
+BENCHMARK(BM_Round)->Arg(kProgramControlWord)->Arg(0x037F);
+BENCHMARK(BM_Lrintl)->Arg(kProgramControlWord)->Arg(0x037F);
 
 }  // namespace
 

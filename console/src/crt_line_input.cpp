@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "crt_state.h"
+#include "runtime/key_codes.h"
 
 namespace console {
 
@@ -25,10 +26,7 @@ constexpr std::uint8_t kCtrlY = 25;
 constexpr std::uint8_t kCtrlZ = 26;
 constexpr std::uint8_t kEsc = 27;
 
-constexpr std::uint8_t kHome = 71;
-constexpr std::uint8_t kLeft = 75;
-constexpr std::uint8_t kRight = 77;
-constexpr std::uint8_t kEnd = 79;
+namespace keys = runtime::extended_keys;
 
 void Store(runtime::TextRec& f, std::int32_t at, std::uint8_t c) { f.BufferPtr[at] = static_cast<char>(c); }
 
@@ -98,14 +96,14 @@ void BackSpace(runtime::TextRec& f, LineOnScreen& line) {
 
 void ExtendedKey(runtime::TextRec& f, LineOnScreen& line, std::uint8_t code) {
   switch (code) {
-    case kHome: f.BufferPos = 0; break;
-    case kLeft:
+    case keys::Home: f.BufferPos = 0; break;
+    case keys::Left:
       if (f.BufferPos > 0) --f.BufferPos;
       break;
-    case kRight:
+    case keys::Right:
       if (f.BufferPos < f.BufferEnd) ++f.BufferPos;
       break;
-    case kEnd: f.BufferPos = f.BufferEnd; break;
+    case keys::End: f.BufferPos = f.BufferEnd; break;
     default: return;  // Up, Down, Ins, Del, function keys: nothing
   }
   line.MoveTo(f.BufferPos);

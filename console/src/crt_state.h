@@ -27,9 +27,6 @@ extern bool SpecialKey;        // the pending code is an extended key's: ReadKey
 extern bool DoingNumChars;     // a code is being typed as Alt + keypad digits
 extern std::uint8_t DoingNumCode;
 
-// Extended codes for Ctrl + the keys with scan codes 71 to 83.
-inline constexpr std::array<std::uint8_t, 13> CtrlKeypadKeys{119, 141, 132, 142, 115, 143, 116,
-                                                             78,  117, 145, 118, 146, 147};
 inline constexpr const char* ConOut = "CONOUT$";
 inline constexpr const char* ConIn = "CONIN$";
 

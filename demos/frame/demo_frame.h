@@ -78,34 +78,37 @@ namespace detail {
   return std::fabs(value) <= bound;
 }
 
-// The image, drawn when both of its coordinates lie within the bound.
-inline void PlotBoundedImage(long double X, long double Y, long double R, long double TAV,
-                             long double bound) {
+// The image, handed on when both of its coordinates lie within the bound.
+template <typename PlotImage>
+inline void BoundedImage(long double X, long double Y, long double R, long double TAV,
+                         long double bound, PlotImage& plotImage) {
   const long double u = R * X * R / TAV;
   if (!Within(u, bound)) return;
   const long double v = R * Y * R / TAV;
   if (!Within(v, bound)) return;
-  PlotModelPoint(u, v, kImageColor);
+  plotImage(u, v);
 }
 
 }  // namespace detail
 
-// The body of each program's INVERZIO: plots in red the image (u, v) of
-// the model point (X, Y) under inversion in the circle of radius R, with
-// TAV = X*X + Y*Y and u = (R*X)*R / TAV, v = (R*Y)*R / TAV, when the guard
-// admits it. The origin makes the first division 0 / 0 (run-time error 207)
-// unless the guard rejects it first.
-inline void PlotInverse(long double X, long double Y, long double R, InversionGuard guard) {
+// The image (u, v) of the model point (X, Y) under inversion in the circle
+// of radius R around the model origin, with TAV = X*X + Y*Y and
+// u = (R*X)*R / TAV, v = (R*Y)*R / TAV, handed to plotImage(u, v) when the
+// guard admits it. The origin makes the first division 0 / 0 (run-time
+// error 207) unless the guard rejects it first.
+template <typename PlotImage>
+inline void InvertPoint(long double X, long double Y, long double R, InversionGuard guard,
+                        PlotImage plotImage) {
   constexpr long double kParabolaBound = 10000;
   constexpr long double kWideBound = 60000;
   constexpr long double kNearestAdmittedTav = 7;
   const long double TAV = X * X + Y * Y;
   switch (guard) {
     case InversionGuard::ImageWithin10000:
-      detail::PlotBoundedImage(X, Y, R, TAV, kParabolaBound);
+      detail::BoundedImage(X, Y, R, TAV, kParabolaBound, plotImage);
       return;
     case InversionGuard::AwayFromCentreImageWithin60000:
-      if (TAV >= kNearestAdmittedTav) detail::PlotBoundedImage(X, Y, R, TAV, kWideBound);
+      if (TAV >= kNearestAdmittedTav) detail::BoundedImage(X, Y, R, TAV, kWideBound, plotImage);
       return;
     case InversionGuard::ScaledPointWithin60000:
       if (detail::Within(TAV * X / R / R, kWideBound) &&
@@ -113,10 +116,16 @@ inline void PlotInverse(long double X, long double Y, long double R, InversionGu
         // u before v: at the origin the first division is the one that faults.
         const long double u = R * X * R / TAV;
         const long double v = R * Y * R / TAV;
-        PlotModelPoint(u, v, kImageColor);
+        plotImage(u, v);
       }
       return;
   }
+}
+
+// The body of each program's INVERZIO: plots in red, through the range
+// check, the image of the model point (X, Y) that InvertPoint admits.
+inline void PlotInverse(long double X, long double Y, long double R, InversionGuard guard) {
+  InvertPoint(X, Y, R, guard, [](long double u, long double v) { PlotModelPoint(u, v, kImageColor); });
 }
 
 // The sampling loop of every program: X runs from `start` in steps of

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "demo_curves.h"
 #include "demo_frame.h"
 
 namespace wave_trace {
@@ -14,21 +15,13 @@ long double Y = 0;
 std::int16_t R = 0;
 std::int32_t I = 0;
 
-constexpr long double kFirstX = -2500;
-constexpr long double kLastX = 2500;
 constexpr std::int32_t kPauseRounds = 100000;
-
-// The x87's own sine, as the rest of the model arithmetic uses the unit.
-long double Sine(long double angle) {
-  asm("fsin" : "+t"(angle));
-  return angle;
-}
 
 void INVERZIO() {
   demos::PlotInverse(X, Y, R, demos::InversionGuard::AwayFromCentreImageWithin60000);
 }
 
-void WaveY() { Y = Sine(X / 20) * 100; }
+void WaveY() { Y = demos::WaveY(X); }
 
 }  // namespace
 
@@ -49,10 +42,10 @@ void CountingPause() {
 }
 
 void DrawPicture() {
-  R = 300;
+  R = demos::kWaveRadius;
   demos::DrawInversionCircle(R);
   demos::PlotModelPoint(0, 0, demos::kCentreColor);
-  demos::SampleCurve(X, Y, kFirstX, kLastX, WaveY, INVERZIO, CountingPause);
+  demos::SampleCurve(X, Y, demos::kWaveFirstX, demos::kWaveLastX, WaveY, INVERZIO, CountingPause);
 }
 
 }  // namespace wave_trace

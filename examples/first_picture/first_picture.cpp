@@ -10,9 +10,9 @@ void FirstPicture() {
   graph::InitGraph(driver, mode, "");        // the largest window the screen allows
   if (graph::GraphResult != graph::grOk) runtime::Halt(1);
   const std::int16_t x = graph::GetMaxX() / 2, y = graph::GetMaxY() / 2;
-  graph::CurrentColor = 14;                  // yellow
+  graph::SetColor(graph::Yellow);
   graph::Circle(x, y, 150);
-  graph::PutPixel(x, y, 15);                 // white
+  graph::PutPixel(x, y, graph::White);
   graph::OutTextXY(x - 116, y + 170, "My first picture: press Enter");
   runtime::ReadLn(runtime::Input);           // waits for Enter in the console
   graph::CloseGraph();

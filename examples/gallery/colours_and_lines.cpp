@@ -1,30 +1,21 @@
-// The title, the default colours and the line styles.
+// The first page's top rows: the default colours and the line styles.
 #include "gallery.h"
 #include "graphics/text.h"
 
 namespace gallery {
 
-void DrawTitle() {
-  graph::CurrentColor = 15;
-  graph::SetTextStyle(graph::DefaultFont, graph::HorizDir, 2);
-  graph::OutTextXY(8, 6, "Graphics library gallery");
-  graph::SetTextStyle(graph::DefaultFont, graph::HorizDir, 1);
-  Label(792, 10, "WIN32GUI 800 x 600 x 256", 7, graph::RightText);
-  graph::Line(0, 26, graph::GetMaxX(), 26);
-}
-
 void DrawColours() {
-  Label(8, 34, "The 16 default colours", 14);
+  Label(8, 34, "The 16 default colours", graph::Yellow);
   for (int color = 0; color < 16; ++color) {
     const auto left = static_cast<std::int16_t>(8 + 24 * color);
     graph::SetFillStyle(graph::SolidFill, static_cast<std::uint16_t>(color));
     graph::Bar(left, 46, static_cast<std::int16_t>(left + 21), 61);
     graph::SetColor(graph::DarkGray);
     graph::Rectangle(left, 46, static_cast<std::int16_t>(left + 21), 61);
-    Label(static_cast<std::int16_t>(left + 11), 65, Number(color), 7, graph::CenterText);
+    Label(static_cast<std::int16_t>(left + 11), 65, Number(color), graph::LightGray, graph::CenterText);
   }
 
-  Label(8, 84, "The 256 default colours, 32 to a row", 14);
+  Label(8, 84, "The 256 default colours, 32 to a row", graph::Yellow);
   for (int color = 0; color < 256; ++color) {
     const auto left = static_cast<std::int16_t>(8 + 12 * (color % 32));
     const auto top = static_cast<std::int16_t>(96 + 12 * (color / 32));
@@ -47,13 +38,13 @@ void DrawLineStyles() {
                                {graph::UserBitLn, "UserBitLn"}};
   constexpr std::uint16_t kUserPattern = 0xE4E4;
 
-  Label(408, 34, "Line styles and thicknesses", 14);
-  Label(560, 48, "NormWidth", 7, graph::CenterText);
-  Label(720, 48, "ThickWidth", 7, graph::CenterText);
-  graph::CurrentColor = 11;
+  Label(408, 34, "Line styles and thicknesses", graph::Yellow);
+  Label(560, 48, "NormWidth", graph::LightGray, graph::CenterText);
+  Label(720, 48, "ThickWidth", graph::LightGray, graph::CenterText);
+  graph::SetColor(graph::LightCyan);
   for (int i = 0; i < 5; ++i) {
     const auto y = static_cast<std::int16_t>(70 + 24 * i);
-    Label(408, static_cast<std::int16_t>(y - 3), kStyles[i].Name, 15);
+    Label(408, static_cast<std::int16_t>(y - 3), kStyles[i].Name, graph::White);
     graph::SetLineStyle(kStyles[i].Number, kUserPattern, graph::NormWidth);
     graph::Line(490, y, 630, y);
     graph::SetLineStyle(kStyles[i].Number, kUserPattern, graph::ThickWidth);
@@ -62,11 +53,11 @@ void DrawLineStyles() {
   // A fan of slanted lines, thin and thick.
   for (int i = 0; i < 9; ++i) {
     graph::SetLineStyle(graph::SolidLn, 0, i % 2 == 0 ? graph::NormWidth : graph::ThickWidth);
-    graph::CurrentColor = static_cast<std::uint16_t>(1 + i);
+    graph::SetColor(static_cast<std::uint16_t>(graph::Blue + i));
     graph::Line(408, 196, static_cast<std::int16_t>(490 + 37 * i), 180);
   }
   graph::SetLineStyle(graph::SolidLn, 0, graph::NormWidth);
-  graph::CurrentColor = 15;
+  graph::SetColor(graph::White);
 }
 
 }  // namespace gallery

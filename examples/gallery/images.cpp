@@ -43,9 +43,9 @@ void DrawStripes(std::int16_t x, std::int16_t y, std::int16_t side) {
 }  // namespace
 
 void DrawImages() {
-  Label(8, 402, "Images put back with each write mode", 14);
+  Label(8, 402, "Images put back with each write mode", graph::Yellow);
   DrawSource(16, 424);
-  Label(32, 466, "GetImage", 7, 1);
+  Label(32, 466, "GetImage", graph::LightGray, graph::CenterText);
   const std::optional<graph::Image> image = graph::Image::Capture(16, 424, 16 + kSide - 1, 424 + kSide - 1);
   if (!image) return;
 
@@ -54,7 +54,7 @@ void DrawImages() {
     const auto x = static_cast<std::int16_t>(80 + 64 * mode);
     DrawStripes(x, 420, 40);
     image->Put(static_cast<std::int16_t>(x + 4), 424, mode);
-    Label(static_cast<std::int16_t>(x + 20), 466, kModeNames[mode], 7, 1);
+    Label(static_cast<std::int16_t>(x + 20), 466, kModeNames[mode], graph::LightGray, graph::CenterText);
   }
   graph::SetFillStyle(graph::SolidFill, graph::GetMaxColor());
 }

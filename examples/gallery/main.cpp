@@ -1,9 +1,10 @@
-// gallery: opens an 800 x 600 window with 256 colours, draws one panel of
-// each thing the graphics library draws, waits for Enter on the console,
-// closes the window and ends with exit code 0.
+// gallery: opens an 800 x 600 window with 256 colours and shows what the
+// graphics library draws on two pages, one panel for each kind of thing;
+// Enter on the console turns to the second page, and Enter again closes the
+// window and ends the program with exit code 0.
 //
-// Without a desktop: GRAPH_DISPLAY=headless GRAPH_SNAPSHOT=gallery.png
-// gallery < /dev/null saves the picture as PNG.
+// Without a desktop: GRAPH_DISPLAY=headless GRAPH_SNAPSHOT=gallery-%d.png
+// gallery < /dev/null saves the two pages as gallery-0.png and gallery-1.png.
 #include "console/console.h"
 #include "gallery.h"
 #include "graphics/graph.h"
@@ -33,6 +34,13 @@ void WaitUntilShown() {
   }
 }
 
+// Once the page is complete on screen, waits for Enter on the console.
+void WaitForEnter() {
+  WaitUntilShown();
+  runtime::ReadLn(runtime::Input);
+  runtime::IOCheck();
+}
+
 void ProgramBody() {
   runtime::InitializeUnits();
   std::int16_t driver = kDriver;
@@ -42,15 +50,22 @@ void ProgramBody() {
     runtime::WriteLn(runtime::StdErr, "gallery: the 800 x 600 x 256 window could not be opened");
     runtime::Halt(1);
   }
-  gallery::DrawTitle();
+  gallery::DrawTitle("Page 1 of 2: Enter turns the page");
   gallery::DrawColours();
   gallery::DrawLineStyles();
   gallery::DrawShapes();
   gallery::DrawImages();
   gallery::DrawText();
-  WaitUntilShown();
-  runtime::ReadLn(runtime::Input);
-  runtime::IOCheck();
+  WaitForEnter();
+
+  graph::ClearDevice();
+  gallery::DrawTitle("Page 2 of 2: Enter ends the gallery");
+  gallery::DrawOutlines();
+  gallery::DrawFills();
+  gallery::DrawWriteModes();
+  gallery::DrawPalettes();
+  gallery::DrawStrokedFonts();
+  WaitForEnter();
   graph::CloseGraph();
 }
 

@@ -76,7 +76,7 @@ constexpr MessageRow kRoutes[] = {
     {win32::WM_LBUTTONDBLCLK, Route::Mouse}, {win32::WM_RBUTTONDOWN, Route::Mouse},
     {win32::WM_RBUTTONUP, Route::Mouse},    {win32::WM_RBUTTONDBLCLK, Route::Mouse},
     {win32::WM_MBUTTONDOWN, Route::Mouse},  {win32::WM_MBUTTONUP, Route::Mouse},
-    {win32::WM_MBUTTONDBLCLK, Route::Mouse}, {0x020A /* wheel */, Route::Default},
+    {win32::WM_MBUTTONDBLCLK, Route::Mouse}, {win32::WM_MOUSEWHEEL, Route::Default},
 };
 
 TEST_F(WindowMessages, EachMessageReachesItsHandlerWithItsArgumentsAndResult) {

@@ -133,6 +133,18 @@ TEST_F(Pixels, DrawToBitmapAndDrawToScreenChooseTheSurfaces) {
   EXPECT_EQ(ScreenValue(50, 3), kWhite);
 }
 
+TEST_F(Pixels, UpdateGraphWindowShowsWhatWasDrawnOnlyIntoTheBitmap) {
+  DrawToScreen = false;
+  PutPixel(3, 4, 15);
+  HLine(10, 60, GetMaxY());
+  EXPECT_EQ(ScreenValue(3, 4), 0u);
+  DrawToScreen = true;
+  UpdateGraphWindow();
+  EXPECT_EQ(ScreenValue(3, 4), kWhite);
+  EXPECT_EQ(ScreenValue(60, GetMaxY()), kWhite);
+  EXPECT_EQ(ScreenValue(61, GetMaxY()), 0u);
+}
+
 // Which columns of row `y` hold a non-black value, from 0 to `width`.
 std::vector<int> LitColumns(int y, int width) {
   std::vector<int> lit;

@@ -80,6 +80,27 @@ TEST_F(DisplayHeadless, SnapshotHoldsExactlyTheDrawnPixelsWhenTheWindowIsDestroy
   std::remove(path.c_str());
 }
 
+TEST_F(DisplayHeadless, SaveClientAreaWritesWhatTheWindowShowsAndSaysWhyItCannot) {
+  const std::string path = TempPng("saved");
+  HWND window = OpenWindow(5, 3);
+  UpdateWindow(window);
+  HDC dc = GetDC(window);
+  SetPixelV(dc, 4, 2, RGB(84, 252, 84));
+  ReleaseDC(window, dc);
+  std::string error;
+  ASSERT_TRUE(display::save_client_area(window, path, &error)) << error;
+  Png png;
+  ASSERT_TRUE(ReadPng(path, &png));
+  EXPECT_EQ(png.width, 5);
+  EXPECT_EQ(png.ColourValue(4, 2), RGB(84, 252, 84));
+  EXPECT_FALSE(display::save_client_area(window, ::testing::TempDir() + "no/such/folder/x.png", &error));
+  EXPECT_FALSE(error.empty());
+  DestroyWindow(window);
+  EXPECT_FALSE(display::save_client_area(window, path, &error));
+  EXPECT_EQ(error, "the window no longer exists");
+  std::remove(path.c_str());
+}
+
 TEST_F(DisplayHeadless, AnUnwritableSnapshotIsOneLineOnStandardError) {
   setenv("GRAPH_SNAPSHOT", "/nonexistent-directory/out.png", 1);
   HWND window = OpenWindow(2, 2);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <random>
 
 #include "gdi_test_support.h"
 #include "platform/gdi.h"
@@ -136,6 +137,32 @@ TEST(GdiRasterOperations, XorLineTwiceRestoresThePicture) {
   EXPECT_EQ(canvas.Pixels(), before);
   SelectObject(canvas.dc(), old);
   DeleteObject(pen);
+}
+
+// SRCCOPY copies whole rows at a time; with a white brush, P & S is the
+// same copy, pixel by pixel. Random placements, many partly outside the
+// source or the target, must leave the same pictures.
+TEST(GdiRasterOperations, PlainCopiesLeaveWhatThePixelByPixelCopyLeaves) {
+  MemoryCanvas source(23, 17);
+  for (int y = 0; y < 17; ++y)
+    for (int x = 0; x < 23; ++x) SetPixelV(source.dc(), x, y, RGB(x * 11, y * 15, (x * y) & 0xFF));
+  MemoryCanvas rows(19, 13, 0x00123456);
+  MemoryCanvas pixels(19, 13, 0x00123456);
+  HBRUSH white = CreateSolidBrush(0x00FFFFFF);
+  HGDIOBJ old_brush = SelectObject(pixels.dc(), white);
+  std::mt19937 random(2024);
+  std::uniform_int_distribution<int> place(-25, 25);
+  std::uniform_int_distribution<int> extent(0, 30);
+  for (int round = 0; round < 1000; ++round) {
+    const int x = place(random), y = place(random), width = extent(random), height = extent(random);
+    const int source_x = place(random), source_y = place(random);
+    ASSERT_TRUE(BitBlt(rows.dc(), x, y, width, height, source.dc(), source_x, source_y, SRCCOPY));
+    ASSERT_TRUE(BitBlt(pixels.dc(), x, y, width, height, source.dc(), source_x, source_y, MERGECOPY));
+    ASSERT_EQ(rows.Pixels(), pixels.Pixels()) << "round " << round << ": " << width << " x " << height << " at "
+                                              << x << ", " << y << " from " << source_x << ", " << source_y;
+  }
+  SelectObject(pixels.dc(), old_brush);
+  DeleteObject(white);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <utility>
 
 #include "platform/display.h"
 #include "platform/kernel.h"
@@ -206,6 +207,22 @@ TEST_F(UserWindow, TranslateMessageMakesTheCharacterTheNextMessage) {
   EXPECT_EQ(message.wParam, WPARAM{'q'});
   EXPECT_FALSE(TranslateMessage(&message));
   DestroyWindow(window);
+}
+
+TEST(UserKeys, PunctuationAndKeypadKeysTypeTheirCharactersWithoutShift) {
+  const std::pair<WPARAM, WPARAM> keys[] = {{VK_OEM_PLUS, '='}, {VK_OEM_MINUS, '-'}, {VK_ADD, '+'},
+                                            {VK_SUBTRACT, '-'}, {VK_NUMPAD0 + 7, '7'}, {VK_OEM_5, '\\'},
+                                            {VK_F1, 0},         {VK_LEFT, 0}};
+  for (const auto& [key, character] : keys) {
+    const MSG press{nullptr, WM_KEYDOWN, key, 0, 0, POINT{0, 0}};
+    EXPECT_EQ(TranslateMessage(&press), character != 0 ? TRUE : FALSE) << key;
+    MSG typed{};
+    const BOOL found = PeekMessageA(&typed, nullptr, 0, 0, PM_REMOVE);
+    EXPECT_EQ(found, character != 0 ? TRUE : FALSE) << key;
+    if (found) {
+      EXPECT_EQ(typed.wParam, character) << key;
+    }
+  }
 }
 
 TEST(UserClasses, RegisteredOnceAndFoundByNameWhateverTheCase) {

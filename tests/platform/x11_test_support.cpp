@@ -170,6 +170,20 @@ void Client::send_button(XID window, unsigned int button, bool press, int x, int
   (void)XFlush(display_);
 }
 
+void Client::send_motion(XID window, int x, int y, unsigned int state) {
+  XEvent event{};
+  event.xmotion.type = MotionNotify;
+  event.xmotion.display = display_;
+  event.xmotion.window = window;
+  event.xmotion.root = root();
+  event.xmotion.x = x;
+  event.xmotion.y = y;
+  event.xmotion.state = state;
+  event.xmotion.same_screen = True;
+  (void)XSendEvent(display_, window, False, PointerMotionMask, &event);
+  (void)XFlush(display_);
+}
+
 void Client::send_delete(XID window) {
   XEvent event{};
   event.xclient.type = ClientMessage;

@@ -59,6 +59,7 @@ class Client {
   void send_key(XID window, unsigned long keysym, bool press, unsigned int state = 0);
   void send_button(XID window, unsigned int button, bool press, int x, int y, unsigned long time,
                    unsigned int state = 0);
+  void send_motion(XID window, int x, int y, unsigned int state = 0);
   void delete_property(XID window, const char* property);
   void send_delete(XID window);
   // Clears the whole window to its background and asks its owner to

@@ -21,6 +21,7 @@
 #include "graphics/graph.h"
 #include "gdi/surface.h"
 #include "graphics/graph_window.h"
+#include "graphics/window_input.h"
 #include "platform/display.h"
 #include "platform/user.h"
 #include "x11_test_support.h"
@@ -364,6 +365,7 @@ TEST_F(X11GraphWindow, KeysAndButtonsBecomeWindowMessages) {
       {win32::WM_SYSKEYDOWN, 0x73, 0x203E0001},  // Alt+F4
       {win32::WM_SYSKEYDOWN, 0x79, 0x00440001},  // F10
       {win32::WM_KEYDOWN, 0x67, 0x00470001},  // keypad 7 with NumLock
+      {win32::WM_CHAR, '7', 0x00470001},
       {win32::WM_LBUTTONDOWN, 0x0001, 0x00070005},
       {win32::WM_LBUTTONUP, 0x0000, 0x00070005},
       {win32::WM_RBUTTONDOWN, 0x0002, 0x00C8012C},
@@ -376,6 +378,36 @@ TEST_F(X11GraphWindow, KeysAndButtonsBecomeWindowMessages) {
     return got.size() >= expected.size();
   }));
   EXPECT_EQ(got, expected);
+}
+
+// The pointer's moves and the wheel's notches reach the program's thread,
+// which buttons alone did before.
+TEST_F(X11GraphWindow, PointerMovesAndWheelNotchesReachTheProgram) {
+  Open(k640x480);
+  client_->send_motion(window_, 40, 30);
+  client_->send_button(window_, Button1, true, 40, 30, 2000);
+  client_->send_motion(window_, 45, 33, Button1Mask);
+  client_->send_button(window_, Button1, false, 45, 33, 2010, Button1Mask);
+  client_->send_button(window_, Button5, true, 45, 33, 2100);
+  client_->send_button(window_, Button5, false, 45, 33, 2110);
+  client_->send_button(window_, Button4, true, 45, 33, 2200);
+
+  std::vector<graph::MouseEventType> events;
+  while (events.size() < 6 && graph::WaitWindowEvent(10000) == graph::weMouse) {
+    graph::MouseEventType event{};
+    if (graph::ReadMouseEvent(event)) events.push_back(event);
+  }
+  ASSERT_EQ(events.size(), 6u);
+  EXPECT_EQ(events[0].Kind, graph::meMoved);
+  EXPECT_EQ(events[0].X, 40);
+  EXPECT_EQ(events[1].Kind, graph::mePressed);
+  EXPECT_EQ(events[2].Kind, graph::meMoved);
+  EXPECT_EQ(events[2].Buttons, graph::mbLeft);
+  EXPECT_EQ(events[2].Y, 33);
+  EXPECT_EQ(events[3].Kind, graph::meReleased);
+  EXPECT_EQ(events[4].Kind, graph::meWheel);
+  EXPECT_EQ(events[4].WheelSteps, -1);  // towards the user
+  EXPECT_EQ(events[5].WheelSteps, 1);
 }
 
 // Every cycle opens its own connection and window and leaves none behind.

@@ -21,6 +21,11 @@ struct ChildOptions {
   std::string input;
   // Standard streams (0 input, 1 output, 2 error) the child starts without.
   std::vector<int> closed;
+  // The child's working folder; empty for the caller's.
+  std::string folder;
+  // On POSIX, the child leads a session of its own, without a controlling
+  // terminal, so that a console program writes to no terminal of the test's.
+  bool ownSession = false;
 };
 
 struct ChildOutcome {

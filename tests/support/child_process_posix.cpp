@@ -70,12 +70,19 @@ Child::Child(const std::string& program, const ChildOptions& options) : process_
                                          O_WRONLY | O_CREAT | O_TRUNC, 0644),
         "stderr");
   for (const int stream : options.closed) Check(posix_spawn_file_actions_addclose(&actions, stream), "close");
+  if (!options.folder.empty()) {
+    Check(posix_spawn_file_actions_addchdir_np(&actions, options.folder.c_str()), "working folder");
+  }
+  posix_spawnattr_t attributes;
+  Check(posix_spawnattr_init(&attributes), "attributes");
+  if (options.ownSession) Check(posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID), "session");
 
   std::vector<std::string> argv{program};
   argv.insert(argv.end(), options.arguments.begin(), options.arguments.end());
   std::vector<std::string> envp = ChildEnvironment(options);
-  const int spawned = posix_spawn(&process_->pid, program.c_str(), &actions, nullptr, Pointers(argv).data(),
+  const int spawned = posix_spawn(&process_->pid, program.c_str(), &actions, &attributes, Pointers(argv).data(),
                                   Pointers(envp).data());
+  posix_spawnattr_destroy(&attributes);
   posix_spawn_file_actions_destroy(&actions);
   ::close(inputPipe[0]);
   if (spawned != 0) {

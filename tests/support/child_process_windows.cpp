@@ -98,7 +98,8 @@ Child::Child(const std::string& program, const ChildOptions& options) : process_
   std::string environment = EnvironmentBlock(options);
   PROCESS_INFORMATION started{};
   const BOOL created = ::CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0,
-                                        environment.data(), nullptr, &startup, &started);
+                                        environment.data(), options.folder.empty() ? nullptr : options.folder.c_str(),
+                                        &startup, &started);
   ::CloseHandle(startup.hStdInput);
   ::CloseHandle(startup.hStdOutput);
   ::CloseHandle(startup.hStdError);

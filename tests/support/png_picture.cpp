@@ -30,4 +30,16 @@ bool WritePng(const PngPicture& picture, const std::string& path) {
   return win32::detail::write_png(colours, path, &error);
 }
 
+void WriteDifference(const PngPicture& got, const PngPicture& expected, const std::string& path) {
+  PngPicture difference = got;
+  for (std::size_t i = 0; i + 2 < difference.rgb.size() && i + 2 < expected.rgb.size(); i += 3) {
+    const bool same = got.rgb[i] == expected.rgb[i] && got.rgb[i + 1] == expected.rgb[i + 1] &&
+                      got.rgb[i + 2] == expected.rgb[i + 2];
+    for (std::size_t c = 0; c < 3; ++c) {
+      difference.rgb[i + c] = same ? static_cast<std::uint8_t>(got.rgb[i + c] / 4) : std::uint8_t{255};
+    }
+  }
+  (void)WritePng(difference, path);
+}
+
 }  // namespace test_support

@@ -26,4 +26,8 @@ struct PngPicture {
 // Writes an 8-bit RGB PNG, as the platform writes its snapshots.
 bool WritePng(const PngPicture& picture, const std::string& path);
 
+// Writes a picture of the same size as both, for a look by eye: the pixels
+// where they differ in white, the others as `got` has them, dimmed.
+void WriteDifference(const PngPicture& got, const PngPicture& expected, const std::string& path);
+
 }  // namespace test_support

@@ -1,7 +1,7 @@
 // The graphics library: its process-wide state, the hooks table through which
 // every drawing operation reaches the driver, the mode registry and the
 // public routines. Coordinates are 16-bit signed screen pixels, colours
-// 16-bit unsigned palette indexes, as the library has always used them.
+// 16-bit unsigned palette indexes.
 //
 // Calling order of a program: DetectGraph (optional), InitGraph, test
 // GraphResult, draw through the hooks table and the routines below,

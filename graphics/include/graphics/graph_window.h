@@ -39,6 +39,12 @@ extern bool DrawToScreen;             // drawing writes the window
 extern std::atomic<MessageHandlerProc> CharMessageHandler;   // WM_KEYDOWN .. WM_SYSCHAR
 extern std::atomic<MessageHandlerProc> MouseMessageHandler;  // button downs, ups, double clicks
 
+// Copies the whole backing bitmap to the window in one hold of the drawing
+// lock: a picture drawn with DrawToScreen false appears at once, whole,
+// without the window ever showing it half drawn. Does nothing without a
+// window.
+void UpdateGraphWindow();
+
 // The lowest palette index whose colour is nearest (sum of the absolute
 // component differences) to (red, green, blue); 0 without a window.
 [[nodiscard]] std::uint16_t GetPaletteEntry(std::uint16_t red, std::uint16_t green,

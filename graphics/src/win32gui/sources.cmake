@@ -11,6 +11,10 @@ target_sources(graphics PRIVATE
   src/win32gui/scan_line.cpp
   src/win32gui/text_win32gui.cpp
   src/win32gui/win32gui_state.cpp
+  src/win32gui/window_input.cpp
+  src/win32gui/window_input_queue.cpp
+  src/win32gui/window_keys.cpp
   src/win32gui/window_proc.cpp
+  src/win32gui/window_update.cpp
   src/win32gui/window_thread.cpp
 )

@@ -1,8 +1,11 @@
 // The graph window's procedure: creation of the drawing surfaces, repaint
 // from the backing bitmap, release of everything on destruction, and the
-// keyboard and mouse-button messages handed to the program's handlers.
+// keyboard and mouse messages queued for the program's thread and handed to
+// the program's handlers.
+#include "platform/display.h"
 #include "platform/user.h"
 #include "win32gui/win32gui_state.h"
+#include "win32gui/window_input_queue.h"
 
 namespace graph {
 
@@ -15,6 +18,10 @@ bool IsKeyMessage(win32::UINT message) {
 
 bool IsMouseButtonMessage(win32::UINT message) {
   return message >= win32::WM_LBUTTONDOWN && message <= win32::WM_MBUTTONDBLCLK;
+}
+
+bool IsInputMessage(win32::UINT message) {
+  return IsKeyMessage(message) || (message >= win32::WM_MOUSEMOVE && message <= win32::WM_MOUSEWHEEL);
 }
 
 // Fills the picture's area of a surface with RGB black, whatever palette
@@ -129,11 +136,14 @@ win32::LRESULT PassToHandler(const std::atomic<MessageHandlerProc>& handler, win
 
 win32::LRESULT WindowProc(win32::HWND window, win32::UINT message, win32::WPARAM wParam,
                           win32::LPARAM lParam) {
+  if (IsInputMessage(message)) WindowInput().Record(message, wParam, lParam);
   switch (message) {
     case win32::WM_CREATE:
+      WindowInput().Open();  // before GraphRunning lets the program's thread go on
       CreateSurfaces(window);
       return 0;
     case win32::WM_DESTROY:
+      WindowInput().Close(window);
       ReleaseSurfaces(window);
       win32::PostQuitMessage(0);
       return win32::DefWindowProcA(window, message, wParam, lParam);
@@ -145,6 +155,10 @@ win32::LRESULT WindowProc(win32::HWND window, win32::UINT message, win32::WPARAM
       // the window goes with its last picture, which a snapshot keeps.
       (void)win32::UpdateWindow(window);
       (void)win32::DestroyWindow(window);
+      return 0;
+    case win32::display::kScriptCheckpointMessage:
+      // Passed by the program when it next waits for the window's input.
+      WindowInput().QueueCheckpoint(wParam);
       return 0;
     default:
       break;

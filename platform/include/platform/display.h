@@ -10,6 +10,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "platform/win32_types.h"
@@ -34,6 +35,26 @@ struct ClientPicture {
 
 // False when the window no longer exists.
 bool read_client_area(HWND window, ClientPicture* picture);
+
+// Saves what the window's client area shows as an 8-bit RGB PNG file at
+// `path`, which appears whole or not at all. False when the window no
+// longer exists or the file cannot be written; `error` then says why.
+bool save_client_area(HWND window, const std::string& path, std::string* error);
+
+// Scripted input (GRAPH_EVENTS) keeps in step with the program through
+// checkpoints: this message, posted to the window behind the input that
+// comes before it, with what the checkpoint stands for in wParam. A window
+// procedure passes it (pass_script_checkpoint) once the program has handled
+// that input; the graph window's does so when the program next waits for
+// the window's input. DefWindowProcA passes it at once.
+constexpr UINT kScriptCheckpointMessage = 0xBF00;  // in WM_APP's range
+constexpr WPARAM kScriptStart = 0;     // the script's steps begin
+constexpr WPARAM kScriptSnapshot = 1;  // the picture is saved as the next numbered PNG
+constexpr WPARAM kScriptClose = 2;     // the window is closed, as by its close box
+
+// Does what the checkpoint `what` stands for. False when the window no
+// longer exists.
+bool pass_script_checkpoint(HWND window, WPARAM what);
 
 // The program marks the end of one frame of an animation: the picture in
 // the window's client area is complete and about to be cleared. With a frame

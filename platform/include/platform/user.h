@@ -56,6 +56,7 @@ constexpr UINT WM_RBUTTONDBLCLK = 0x0206;
 constexpr UINT WM_MBUTTONDOWN = 0x0207;
 constexpr UINT WM_MBUTTONUP = 0x0208;
 constexpr UINT WM_MBUTTONDBLCLK = 0x0209;
+constexpr UINT WM_MOUSEWHEEL = 0x020A;
 constexpr UINT WM_USER = 0x0400;
 
 // wParam of WM_SIZE.
@@ -63,8 +64,10 @@ constexpr WPARAM SIZE_RESTORED = 0;
 constexpr WPARAM SIZE_MINIMIZED = 1;
 constexpr WPARAM SIZE_MAXIMIZED = 2;
 
-// TranslateMessage turns into characters the letters ('A'-'Z'), digits
-// ('0'-'9') and VK_BACK, VK_TAB, VK_RETURN, VK_ESCAPE and VK_SPACE
+// TranslateMessage turns into characters the letters ('A'-'Z', into lower
+// case), digits ('0'-'9'), VK_BACK, VK_TAB, VK_RETURN, VK_ESCAPE and
+// VK_SPACE, the punctuation keys VK_OEM_1 .. VK_OEM_7 and the keypad's
+// digits and operators, as a US keyboard types them without Shift
 // (platform/virtual_keys.h).
 
 constexpr WORD LOWORD(std::uintptr_t value) { return static_cast<WORD>(value & 0xFFFF); }
@@ -72,6 +75,28 @@ constexpr WORD HIWORD(std::uintptr_t value) { return static_cast<WORD>((value >>
 constexpr LPARAM MAKELPARAM(WORD low, WORD high) {
   return static_cast<LPARAM>(static_cast<DWORD>(low) | (static_cast<DWORD>(high) << 16));
 }
+constexpr WPARAM MAKEWPARAM(WORD low, WORD high) {
+  return static_cast<WPARAM>(static_cast<DWORD>(low) | (static_cast<DWORD>(high) << 16));
+}
+
+// Mouse messages: lParam holds the pointer's position, signed, in client
+// coordinates (in screen coordinates for WM_MOUSEWHEEL); wParam the buttons
+// and keys held. WM_MOUSEWHEEL's high word of wParam is the signed distance
+// turned, WHEEL_DELTA for one notch, positive away from the user.
+constexpr WPARAM MK_LBUTTON = 0x0001;
+constexpr WPARAM MK_RBUTTON = 0x0002;
+constexpr WPARAM MK_SHIFT = 0x0004;
+constexpr WPARAM MK_CONTROL = 0x0008;
+constexpr WPARAM MK_MBUTTON = 0x0010;
+constexpr int WHEEL_DELTA = 120;
+
+constexpr int GET_X_LPARAM(LPARAM lParam) {
+  return static_cast<std::int16_t>(LOWORD(static_cast<std::uintptr_t>(lParam)));
+}
+constexpr int GET_Y_LPARAM(LPARAM lParam) {
+  return static_cast<std::int16_t>(HIWORD(static_cast<std::uintptr_t>(lParam)));
+}
+constexpr int GET_WHEEL_DELTA_WPARAM(WPARAM wParam) { return static_cast<std::int16_t>(HIWORD(wParam)); }
 
 struct MSG {
   HWND hwnd;

@@ -37,6 +37,7 @@ constexpr WORD VK_F1 = 0x70;
 constexpr WORD VK_F10 = 0x79;
 constexpr WORD VK_F11 = 0x7A;
 constexpr WORD VK_F12 = 0x7B;
+constexpr WORD VK_F24 = 0x87;
 constexpr WORD VK_NUMLOCK = 0x90;
 constexpr WORD VK_SCROLL = 0x91;
 constexpr WORD VK_OEM_1 = 0xBA;       // ; :

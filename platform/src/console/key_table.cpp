@@ -58,7 +58,7 @@ constexpr KeyPress ctrl(WORD virtualKey, WORD scan, unsigned char character, DWO
 
 KeyPress key_for_byte(unsigned char byte) {
   switch (byte) {
-    case 0: return ctrl('2', 3, 0);  // Ctrl+2, the classic NUL key
+    case 0: return ctrl('2', 3, 0);  // NUL, which a terminal sends for Ctrl+2
     case 8:
     case 127: return {VK_BACK, 14, 8, 0};
     case 9: return {VK_TAB, 15, 9, 0};

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "display/backend.h"
+#include "display/event_player.h"
 #include "display/x11/x11_backend.h"
 
 namespace win32::detail {
@@ -38,7 +39,10 @@ Choice choose() {
   const std::string remedy = "set GRAPH_DISPLAY=headless to draw off-screen (GRAPH_SNAPSHOT=FILE.png keeps the picture)";
   for (const BackendEntry& entry : kBackends) {
     if (name != entry.name) continue;
-    if (const DisplayBackend* backend = entry.start()) return Choice{backend, {}};
+    if (const DisplayBackend* backend = entry.start()) {
+      load_event_script();  // a malformed script ends the process here, before anything is drawn
+      return Choice{backend, {}};
+    }
     return Choice{nullptr, "Graph display: the " + name + " display could not start; " + remedy};
   }
   if (name == kDefaultBackend) return Choice{nullptr, "Graph display: this build has no X11 display; " + remedy};

@@ -1,5 +1,5 @@
 // The display seen from outside the program: the user's close box and what
-// the display shows of a window.
+// the display shows of a window, read or saved as PNG.
 #include "display/backend.h"
 #include "display/window_pictures.h"
 #include "platform/display.h"
@@ -19,6 +19,18 @@ bool read_client_area(HWND handle, ClientPicture* picture) {
   if (!window || !picture) return false;
   *picture = detail::picture_of(*window->framebuffer);
   return true;
+}
+
+bool save_client_area(HWND handle, const std::string& path, std::string* error) {
+  auto window = detail::find_window(handle);
+  std::string why;
+  if (!window) {
+    why = "the window no longer exists";
+  } else if (detail::write_png(detail::picture_of(*window->framebuffer), path, &why)) {
+    return true;
+  }
+  if (error) *error = why;
+  return false;
 }
 
 }  // namespace win32::display

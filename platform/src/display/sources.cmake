@@ -7,6 +7,8 @@ target_link_libraries(platform PRIVATE PNG::PNG)
 target_sources(platform PRIVATE
   src/display/backend_table.cpp
   src/display/display_outside.cpp
+  src/display/event_player.cpp
+  src/display/event_script.cpp
   src/display/headless_backend.cpp
   src/display/picture_file.cpp
   src/display/png_file.cpp

@@ -45,6 +45,27 @@ long long sample(long long i, long long destination_extent, long long source_ext
   return ((2 * i + 1) * source_extent) / (2 * destination_extent);
 }
 
+constexpr BYTE kSourceCopy = Rop3Index(SRCCOPY);
+
+// A plain copy from another surface, neither stretched nor mirrored: row
+// by row over the part that lies inside both surfaces.
+void copy_rows(Surface& target, const Axis& dx, const Axis& dy, long long first_x, long long last_x,
+               long long first_y, long long last_y, const Surface& source, const Axis& sx, const Axis& sy) {
+  long long source_first_x, source_last_x, source_first_y, source_last_y;
+  const RECT bounds = source.bounds();
+  sx.clip(bounds.left, bounds.right, &source_first_x, &source_last_x);
+  sy.clip(bounds.top, bounds.bottom, &source_first_y, &source_last_y);
+  first_x = std::max(first_x, source_first_x);
+  last_x = std::min(last_x, source_last_x);
+  first_y = std::max(first_y, source_first_y);
+  last_y = std::min(last_y, source_last_y);
+  if (first_x >= last_x) return;
+  for (long long j = first_y; j < last_y; ++j) {
+    target.copy_row(source, static_cast<int>(sx.at(first_x)), static_cast<int>(sy.at(j)), static_cast<int>(dx.at(first_x)),
+                    static_cast<int>(dy.at(j)), static_cast<int>(last_x - first_x));
+  }
+}
+
 bool transfer(HDC destination, int x, int y, int width, int height, HDC source, int source_x, int source_y,
               int source_width, int source_height, DWORD rop) {
   DeviceContext* dst = lookup_dc(destination);
@@ -100,6 +121,12 @@ bool transfer(HDC destination, int x, int y, int width, int height, HDC source, 
                                static_cast<std::size_t>(px)];
     return true;
   };
+
+  if (table == kSourceCopy && source_surface && source_copy.empty() && !stretches && dx.direction > 0 &&
+      dy.direction > 0 && sx.direction > 0 && sy.direction > 0) {
+    copy_rows(target, dx, dy, first_x, last_x, first_y, last_y, *source_surface, sx, sy);
+    return true;
+  }
 
   const bool uses_destination = rop3_uses_destination(table);
   const bool same_width = dx.extent == sx.extent;

@@ -129,6 +129,17 @@ void Surface::read_row(int x1, int x2, int y, std::uint32_t* out) const {
   for (int x = x1; x < x2; ++x) *out++ = load(x, y);
 }
 
+void Surface::copy_row(const Surface& source, int source_x, int source_y, int x, int y, int count) {
+  if (count <= 0) return;
+  const std::uint32_t* from = &source.pixels_[source.index(source_x, source_y)];
+  std::uint32_t* to = &pixels_[index(x, y)];
+  for (int i = 0; i < count; ++i) {
+    const std::uint32_t value = std::atomic_ref<const std::uint32_t>(from[i]).load(std::memory_order_relaxed);
+    std::atomic_ref<std::uint32_t>(to[i]).store(value & 0x00FFFFFF, std::memory_order_relaxed);
+  }
+  if (dirty_) dirty_->mark(RECT{x, y, x + count, y + 1});
+}
+
 std::vector<std::uint32_t> Surface::copy_pixels(const RECT& area) const {
   std::vector<std::uint32_t> pixels;
   if (is_empty(area)) return pixels;

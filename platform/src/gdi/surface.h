@@ -132,6 +132,11 @@ class Surface {
   // pixels.
   void read_row(int x1, int x2, int y, std::uint32_t* out) const;
 
+  // Stores `count` pixels of row `source_y` of another surface, from
+  // column `source_x`, at row y from column x, each taken to its 24 colour
+  // bits (both spans inside their surfaces).
+  void copy_row(const Surface& source, int source_x, int source_y, int x, int y, int count);
+
   // The rectangle (inside the surface) row by row: as pixels, and as the
   // colour values that the world outside the platform sees.
   std::vector<std::uint32_t> copy_pixels(const RECT& area) const;

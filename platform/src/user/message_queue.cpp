@@ -220,21 +220,45 @@ void PostQuitMessage(int exitCode) {
   queue->wake.notify_all();
 }
 
+namespace detail {
+namespace {
+
+// The characters of the punctuation and keypad keys, as a US keyboard types
+// them without Shift.
+struct KeyCharacter {
+  WORD key;
+  char character;
+};
+constexpr KeyCharacter kKeyCharacters[] = {
+    {VK_OEM_1, ';'},   {VK_OEM_PLUS, '='},  {VK_OEM_COMMA, ','}, {VK_OEM_MINUS, '-'}, {VK_OEM_PERIOD, '.'},
+    {VK_OEM_2, '/'},   {VK_OEM_3, '`'},     {VK_OEM_4, '['},     {VK_OEM_5, '\\'},   {VK_OEM_6, ']'},
+    {VK_OEM_7, '\''},  {VK_MULTIPLY, '*'},  {VK_ADD, '+'},       {VK_SUBTRACT, '-'},  {VK_DECIMAL, '.'},
+    {VK_DIVIDE, '/'},
+};
+
+WPARAM character_of(WPARAM key) {
+  if (key >= 'A' && key <= 'Z') return key - 'A' + 'a';
+  if ((key >= '0' && key <= '9') || key == VK_SPACE || key == VK_BACK || key == VK_TAB || key == VK_RETURN ||
+      key == VK_ESCAPE) {
+    return key;
+  }
+  if (key >= VK_NUMPAD0 && key <= VK_NUMPAD9) return '0' + (key - VK_NUMPAD0);
+  for (const KeyCharacter& entry : kKeyCharacters)
+    if (entry.key == key) return static_cast<unsigned char>(entry.character);
+  return 0;
+}
+
+}  // namespace
+}  // namespace detail
+
 // Key presses become characters for the keys that have one; the character
 // message is the next one the thread retrieves. Without a keyboard state to
-// consult, letters come out in lower case.
+// consult, keys type what they type without Shift: letters in lower case,
+// = for the + key.
 BOOL TranslateMessage(const MSG* message) {
   if (!message || (message->message != WM_KEYDOWN && message->message != WM_SYSKEYDOWN)) return FALSE;
-  const WPARAM key = message->wParam;
-  WPARAM character = 0;
-  if (key >= 'A' && key <= 'Z') {
-    character = key - 'A' + 'a';
-  } else if ((key >= '0' && key <= '9') || key == VK_SPACE || key == VK_BACK || key == VK_TAB ||
-             key == VK_RETURN || key == VK_ESCAPE) {
-    character = key;
-  } else {
-    return FALSE;
-  }
+  const WPARAM character = detail::character_of(message->wParam);
+  if (character == 0) return FALSE;
   auto queue = detail::current_queue();
   std::lock_guard guard(queue->lock);
   const UINT kind = message->message == WM_KEYDOWN ? WM_CHAR : WM_SYSCHAR;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "display/backend.h"
+#include "display/event_player.h"
 #include "display/snapshot.h"
 #include "display/window_pictures.h"
 #include "gdi/gdi_objects.h"
@@ -151,6 +152,7 @@ HWND CreateWindowExA(DWORD exStyle, const char* className, const char* windowNam
   }
   if (!IsWindow(window->handle)) return nullptr;  // destroyed by its own creation messages
   if (style & WS_VISIBLE) detail::show(*window);
+  detail::play_event_script(window->handle);
   return window->handle;
 }
 

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "gdi/gdi_objects.h"
+#include "platform/display.h"
 #include "platform/kernel.h"
 #include "user/user_objects.h"
 
@@ -77,6 +78,9 @@ LRESULT DefWindowProcA(HWND handle, UINT message, WPARAM wParam, LPARAM) {
       if (BeginPaint(handle, &paint)) EndPaint(handle, &paint);
       return 0;
     }
+    case display::kScriptCheckpointMessage:
+      (void)display::pass_script_checkpoint(handle, wParam);
+      return 0;
     case WM_ERASEBKGND: {
       // The class brush fills what the paint context lets through.
       auto window = detail::find_window(handle);

@@ -3,6 +3,7 @@
 
 #include "runtime/checks.h"
 #include "runtime/errors.h"
+#include "runtime/key_codes.h"
 #include "runtime/os_utilities.h"
 #include "runtime/short_string.h"
 #include "runtime/system.h"

@@ -3,17 +3,11 @@
 #include <cstdlib>
 
 #include "display/x11/x11_keys.h"
+#include "user/key_messages.h"
 
 namespace win32::detail {
 
 namespace {
-
-// Key flags of wParam in mouse messages.
-constexpr WPARAM kMkLButton = 0x0001;
-constexpr WPARAM kMkRButton = 0x0002;
-constexpr WPARAM kMkShift = 0x0004;
-constexpr WPARAM kMkControl = 0x0008;
-constexpr WPARAM kMkMButton = 0x0010;
 
 // Two presses of a button count as a double click within this time and
 // distance, as Win32's defaults have them.
@@ -32,22 +26,24 @@ UINT down_message(unsigned int button) {
 
 WPARAM button_flag(unsigned int button) {
   switch (button) {
-    case Button1: return kMkLButton;
-    case Button2: return kMkMButton;
-    default: return kMkRButton;
+    case Button1: return MK_LBUTTON;
+    case Button2: return MK_MBUTTON;
+    default: return MK_RBUTTON;
   }
 }
 
 // The buttons and modifiers held, from the state before the event.
 WPARAM mouse_key_flags(unsigned int state) {
   WPARAM flags = 0;
-  if (state & Button1Mask) flags |= kMkLButton;
-  if (state & Button2Mask) flags |= kMkMButton;
-  if (state & Button3Mask) flags |= kMkRButton;
-  if (state & ShiftMask) flags |= kMkShift;
-  if (state & ControlMask) flags |= kMkControl;
+  if (state & Button1Mask) flags |= MK_LBUTTON;
+  if (state & Button2Mask) flags |= MK_MBUTTON;
+  if (state & Button3Mask) flags |= MK_RBUTTON;
+  if (state & ShiftMask) flags |= MK_SHIFT;
+  if (state & ControlMask) flags |= MK_CONTROL;
   return flags;
 }
+
+LPARAM position(int x, int y) { return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y)); }
 
 }  // namespace
 
@@ -67,23 +63,27 @@ std::optional<WindowMessage> InputTranslator::key(const XKeyEvent& event, unsign
   UINT message = pressed ? WM_KEYDOWN : WM_KEYUP;
   if (system) message = pressed ? WM_SYSKEYDOWN : WM_SYSKEYUP;
 
-  DWORD bits = 1;  // repeat count
-  bits |= static_cast<DWORD>(key.scan) << 16;
-  if (key.extended) bits |= 1u << 24;
-  if (alt && system) bits |= 1u << 29;
-  if (pressed ? was_down : true) bits |= 1u << 30;
-  if (!pressed) bits |= 1u << 31;
-  return WindowMessage{message, key.code, static_cast<LPARAM>(bits)};
+  const KeyTransition transition{key.scan, key.extended, alt && system, was_down, !pressed};
+  return WindowMessage{message, key.code, key_message_lparam(transition)};
 }
 
 std::optional<WindowMessage> InputTranslator::button(const XButtonEvent& event) {
+  const bool pressed = event.type == ButtonPress;
+  if (event.button == Button4 || event.button == Button5) {
+    // A notch of the wheel is a press (and a release) of a button of its
+    // own; only the press counts. Wheel messages carry screen coordinates.
+    if (!pressed) return std::nullopt;
+    const int notch = event.button == Button4 ? WHEEL_DELTA : -WHEEL_DELTA;
+    return WindowMessage{WM_MOUSEWHEEL,
+                         MAKEWPARAM(static_cast<WORD>(mouse_key_flags(event.state)), static_cast<WORD>(notch)),
+                         position(event.x_root, event.y_root)};
+  }
   const UINT down = down_message(event.button);
   if (down == 0) return std::nullopt;
-  const bool pressed = event.type == ButtonPress;
   WPARAM flags = mouse_key_flags(event.state);
   flags = pressed ? (flags | button_flag(event.button)) : (flags & ~button_flag(event.button));
-  const LPARAM position = MAKELPARAM(static_cast<WORD>(event.x), static_cast<WORD>(event.y));
-  if (!pressed) return WindowMessage{down + 1, flags, position};
+  const LPARAM at = position(event.x, event.y);
+  if (!pressed) return WindowMessage{down + 1, flags, at};
 
   const bool second = double_clicks_ && last_click_ && last_click_->button == event.button &&
                       event.time - last_click_->time <= kDoubleClickMs &&
@@ -95,7 +95,11 @@ std::optional<WindowMessage> InputTranslator::button(const XButtonEvent& event) 
   } else {
     last_click_ = Click{event.button, event.time, event.x, event.y};
   }
-  return WindowMessage{second ? down + 2 : down, flags, position};
+  return WindowMessage{second ? down + 2 : down, flags, at};
+}
+
+WindowMessage InputTranslator::motion(const XMotionEvent& event) {
+  return WindowMessage{WM_MOUSEMOVE, mouse_key_flags(event.state), position(event.x, event.y)};
 }
 
 }  // namespace win32::detail

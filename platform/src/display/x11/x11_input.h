@@ -1,6 +1,7 @@
-// Keyboard and mouse-button events of an X window as the window messages of
-// Win32: WM_KEYDOWN/WM_KEYUP (WM_SYSKEYDOWN/WM_SYSKEYUP with Alt or F10) with
-// the key's previous state, and the button downs, ups and double clicks.
+// Keyboard and mouse events of an X window as the window messages of Win32:
+// WM_KEYDOWN/WM_KEYUP (WM_SYSKEYDOWN/WM_SYSKEYUP with Alt or F10) with the
+// key's previous state, the button downs, ups and double clicks, the
+// pointer's movement and the wheel's notches.
 #pragma once
 
 #include <bitset>
@@ -27,9 +28,12 @@ class InputTranslator {
 
   // A key press or release, given the keysym of its first level.
   [[nodiscard]] std::optional<WindowMessage> key(const XKeyEvent& event, unsigned long keysym);
-  // A press or release of the left, middle or right button; nothing for the
-  // wheel and further buttons.
+  // A press or release of the left, middle or right button, or a notch of
+  // the wheel (X's buttons 4 and 5, pressed); nothing for further buttons.
   [[nodiscard]] std::optional<WindowMessage> button(const XButtonEvent& event);
+  // The pointer moved within the window (or anywhere while a button it was
+  // pressed in is held).
+  [[nodiscard]] static WindowMessage motion(const XMotionEvent& event);
   // The window lost the keyboard: keys held now are released elsewhere.
   void focus_lost() { keys_down_.reset(); }
 

@@ -77,7 +77,7 @@ bool X11Window::create(Window& window) {
   attributes.border_pixel = 0;
   attributes.bit_gravity = NorthWestGravity;  // the picture stays at the top-left corner when resized
   attributes.event_mask = ExposureMask | StructureNotifyMask | KeyPressMask | KeyReleaseMask | ButtonPressMask |
-                          ButtonReleaseMask | FocusChangeMask;
+                          ButtonReleaseMask | PointerMotionMask | FocusChangeMask;
   unsigned long mask = CWBackPixel | CWBorderPixel | CWBitGravity | CWEventMask;
   if (own_colormap_) {
     attributes.colormap = own_colormap_;
@@ -252,6 +252,9 @@ void X11Window::handle(Window& window, XEvent& event) {
     case ButtonPress:
     case ButtonRelease:
       if (auto message = input_.button(event.xbutton)) post(window, *message);
+      break;
+    case MotionNotify:
+      post(window, InputTranslator::motion(event.xmotion));
       break;
     case ClientMessage:
       if (event.xclient.message_type != atoms_.wm_protocols) break;
