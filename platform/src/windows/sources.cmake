@@ -17,6 +17,8 @@ target_sources(platform PRIVATE
   src/console/key_events.cpp
   src/console/key_table.cpp
   src/console/screen_cells.cpp
+  src/display/event_player.cpp
+  src/display/event_script.cpp
   src/display/snapshot.cpp
   src/kernel/exit_callbacks.cpp
   src/kernel/handle_table.cpp

@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "display/event_player.h"
+
 namespace win32::detail {
 
 namespace {
@@ -17,11 +19,13 @@ struct Choice {
 Choice choose() {
   const char* wanted = std::getenv("GRAPH_DISPLAY");
   const std::string name = (wanted && *wanted) ? wanted : "windows";
-  if (name == "windows") return {Display::Desktop, {}};
-  if (name == "headless") return {Display::Headless, {}};
-  return {Display::None, "Graph display: GRAPH_DISPLAY=" + name +
-                             " is not a display of this build; set GRAPH_DISPLAY=headless to draw off-screen "
-                             "(GRAPH_SNAPSHOT=FILE.png keeps the picture)"};
+  if (name != "windows" && name != "headless") {
+    return {Display::None, "Graph display: GRAPH_DISPLAY=" + name +
+                               " is not a display of this build; set GRAPH_DISPLAY=headless to draw off-screen "
+                               "(GRAPH_SNAPSHOT=FILE.png keeps the picture)"};
+  }
+  load_event_script();  // a malformed script ends the process here, before anything is drawn
+  return {name == "windows" ? Display::Desktop : Display::Headless, {}};
 }
 
 const Choice& choice() {

@@ -1,5 +1,5 @@
 // The display seen from outside the program: the user's close box, what a
-// window's client area shows, the end of a frame.
+// window's client area shows, read or saved as PNG, the end of a frame.
 #include "display/snapshot.h"
 #include "windows/display/display_choice.h"
 #include "windows/user/client_area.h"
@@ -15,6 +15,18 @@ bool read_client_area(HWND window, ClientPicture* picture) {
   if (!area || picture == nullptr) return false;
   *picture = area->picture();
   return true;
+}
+
+bool save_client_area(HWND window, const std::string& path, std::string* error) {
+  const auto area = detail::client_area(window);
+  std::string why;
+  if (!area) {
+    why = "the window no longer exists";
+  } else if (detail::write_png(area->picture(), path, &why)) {
+    return true;
+  }
+  if (error) *error = why;
+  return false;
 }
 
 bool end_frame(HWND window) {

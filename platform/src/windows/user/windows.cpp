@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "display/event_player.h"
 #include "display/snapshot.h"
+#include "platform/display.h"
 #include "windows/display/display_choice.h"
 #include "windows/user/client_area.h"
 
@@ -83,6 +85,7 @@ HWND CreateWindowExA(DWORD exStyle, const char* className, const char* windowNam
   detail::expect_client_area(nullptr);
   if (window == nullptr) return nullptr;
   if (hidden && (style & WS_VISIBLE)) (void)ShowWindow(native::from_native(window), SW_SHOW);
+  detail::play_event_script(native::from_native(window));
   return native::from_native(window);
 }
 
@@ -115,6 +118,10 @@ BOOL UpdateWindow(HWND window) {
 BOOL DestroyWindow(HWND window) { return ::DestroyWindow(native::to_native(window)); }
 
 LRESULT DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == display::kScriptCheckpointMessage) {
+    (void)display::pass_script_checkpoint(window, wParam);
+    return 0;
+  }
   return ::DefWindowProcA(native::to_native(window), message, wParam, lParam);
 }
 
