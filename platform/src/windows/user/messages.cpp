@@ -2,6 +2,13 @@
 // presents what was drawn on its shown windows, and a hidden window's
 // WM_PAINT, which Windows never sends, comes from the layer's update
 // rectangle, as a painting message comes: only when no other is waiting.
+//
+// A key's character is the next message its thread retrieves, as on POSIX.
+// Windows' own TranslateMessage posts it behind the messages already
+// posted, which puts a character typed through posted key messages (a
+// GRAPH_EVENTS script, for instance) after the keys that followed it; the
+// layer translates the key with the keyboard layout itself and holds the
+// character for the thread's next retrieval.
 #include <vector>
 
 #include "windows/user/client_area.h"
@@ -52,6 +59,36 @@ bool layer_paint_message(const std::vector<std::shared_ptr<detail::ClientArea>>&
   return false;
 }
 
+// The characters translated on this thread and not yet retrieved, oldest
+// first. Plain storage, with nothing to destroy when the thread ends: a
+// key gives at most two characters, and a loop retrieves them before it
+// translates the next key; more than kHeldCharacters unretrieved are lost.
+constexpr int kHeldCharacters = 16;
+struct TranslatedCharacters {
+  MSG held[kHeldCharacters];
+  int first = 0;
+  int count = 0;
+};
+thread_local TranslatedCharacters Translated;
+
+bool take_translated(HWND window, UINT filterMin, UINT filterMax, bool remove, MSG* message) {
+  if (Translated.count == 0) return false;
+  const MSG& next = Translated.held[Translated.first];
+  if (!passes_filter(next.message, filterMin, filterMax) || (window != nullptr && next.hwnd != window)) return false;
+  *message = next;
+  if (remove) {
+    Translated.first = (Translated.first + 1) % kHeldCharacters;
+    --Translated.count;
+  }
+  return true;
+}
+
+void hold_translated(const MSG& character) {
+  if (Translated.count == kHeldCharacters) return;
+  Translated.held[(Translated.first + Translated.count) % kHeldCharacters] = character;
+  ++Translated.count;
+}
+
 }  // namespace
 
 BOOL GetMessageA(MSG* message, HWND window, UINT filterMin, UINT filterMax) {
@@ -59,6 +96,7 @@ BOOL GetMessageA(MSG* message, HWND window, UINT filterMin, UINT filterMax) {
     ::SetLastError(message == nullptr ? ERROR_INVALID_PARAMETER : ERROR_INVALID_WINDOW_HANDLE);
     return -1;
   }
+  if (take_translated(window, filterMin, filterMax, true, message)) return TRUE;
   for (;;) {
     ::MSG native{};
     if (::PeekMessageA(&native, native::to_native(window), filterMin, filterMax, PM_REMOVE)) {
@@ -83,6 +121,7 @@ BOOL PeekMessageA(MSG* message, HWND window, UINT filterMin, UINT filterMax, UIN
     ::SetLastError(ERROR_INVALID_PARAMETER);
     return FALSE;
   }
+  if (take_translated(window, filterMin, filterMax, (removeFlags & PM_REMOVE) != 0, message)) return TRUE;
   ::MSG native{};
   if (::PeekMessageA(&native, native::to_native(window), filterMin, filterMax, removeFlags)) {
     *message = from_native(native);
@@ -97,9 +136,20 @@ BOOL PostMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 BOOL TranslateMessage(const MSG* message) {
-  if (message == nullptr) return FALSE;
-  const ::MSG native = to_native(*message);
-  return ::TranslateMessage(&native);
+  if (message == nullptr || (message->message != WM_KEYDOWN && message->message != WM_SYSKEYDOWN)) return FALSE;
+  BYTE keys[256];
+  if (!::GetKeyboardState(keys)) return FALSE;
+  const auto scan = static_cast<::UINT>((message->lParam >> 16) & 0xFF);
+  ::WORD characters = 0;
+  const int count = ::ToAsciiEx(static_cast<::UINT>(message->wParam), scan, keys, &characters, 0,
+                                ::GetKeyboardLayout(0));
+  if (count <= 0) return FALSE;  // no character, or a dead key waiting for the next
+  const UINT kind = message->message == WM_KEYDOWN ? WM_CHAR : WM_SYSCHAR;
+  for (int i = 0; i < count; ++i) {
+    const WPARAM character = (characters >> (8 * i)) & 0xFF;
+    hold_translated(MSG{message->hwnd, kind, character, message->lParam, message->time, message->pt});
+  }
+  return TRUE;
 }
 
 LRESULT DispatchMessageA(const MSG* message) {
