@@ -9,7 +9,8 @@ endif()
 find_program(INVERSION_OBJDUMP NAMES ${CMAKE_OBJDUMP} ${MINGW_TRIPLET}-objdump objdump REQUIRED)
 
 set(inversion_windows_programs "")
-foreach(program parabola_drift parabola_fan wave_trace hyperbola_trace gallery first_picture fault_probe)
+foreach(program parabola_drift parabola_fan wave_trace hyperbola_trace inversion_explorer gallery first_picture
+                fault_probe)
   list(APPEND inversion_windows_programs $<TARGET_FILE:${program}>)
 endforeach()
 
