@@ -24,6 +24,7 @@ target_sources(platform PRIVATE
   src/gdi/gdi_pixels.cpp
   src/gdi/surface.cpp
   src/user/message_box.cpp
+  src/user/client_size.cpp
   src/user/message_box_line.cpp
   src/user/message_queue.cpp
   src/user/painting.cpp

@@ -8,35 +8,13 @@
 #include "display/window_pictures.h"
 #include "gdi/gdi_objects.h"
 #include "platform/kernel.h"
+#include "user/client_size.h"
 #include "user/user_objects.h"
 
 namespace win32 {
 namespace detail {
 
 namespace {
-
-struct ClientSize {
-  int width;
-  int height;
-};
-
-// The client area that remains of an outer size once the frame and caption
-// that the style asks for are taken away; a maximised window fills the
-// display's full-screen client area.
-ClientSize client_size_for(DWORD style, int width, int height) {
-  if (style & WS_MAXIMIZE) return {GetSystemMetrics(SM_CXFULLSCREEN), GetSystemMetrics(SM_CYFULLSCREEN)};
-  if (width == CW_USEDEFAULT) width = GetSystemMetrics(SM_CXSCREEN) * 3 / 4;
-  if (height == CW_USEDEFAULT) height = GetSystemMetrics(SM_CYSCREEN) * 3 / 4;
-  long long client_width = width;
-  long long client_height = height;
-  if (style & WS_THICKFRAME) {
-    client_width -= 2LL * GetSystemMetrics(SM_CXFRAME);
-    client_height -= 2LL * GetSystemMetrics(SM_CYFRAME);
-  }
-  if ((style & WS_CAPTION) == WS_CAPTION) client_height -= GetSystemMetrics(SM_CYCAPTION);
-  return {static_cast<int>(std::clamp(client_width, 0LL, static_cast<long long>(kMaxSurfaceSide + 1))),
-          static_cast<int>(std::clamp(client_height, 0LL, static_cast<long long>(kMaxSurfaceSide + 1)))};
-}
 
 // Makes the window visible, as ShowWindow and WS_VISIBLE do: the whole
 // client area then needs painting.
@@ -114,7 +92,7 @@ HWND CreateWindowExA(DWORD exStyle, const char* className, const char* windowNam
     SetLastError(ERROR_NOT_SUPPORTED);
     return nullptr;
   }
-  const detail::ClientSize client = detail::client_size_for(style, width, height);
+  const detail::ClientSize client = detail::client_size_for(style, width, height, detail::kMaxSurfaceSide + 1LL);
   if (client.width > detail::kMaxSurfaceSide || client.height > detail::kMaxSurfaceSide) {
     SetLastError(ERROR_NOT_ENOUGH_MEMORY);
     return nullptr;

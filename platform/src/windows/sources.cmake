@@ -23,6 +23,7 @@ target_sources(platform PRIVATE
   src/kernel/exit_callbacks.cpp
   src/kernel/handle_table.cpp
   src/kernel/screen_metrics.cpp
+  src/user/client_size.cpp
   src/user/message_box_line.cpp
   src/windows/console/console_api.cpp
   src/windows/console/console_devices.cpp

@@ -1,12 +1,12 @@
 // Windows over Windows' own, each with a client area of the layer's
 // (client_area.h). On the headless display a window is created hidden and
 // stays hidden; its shown, maximised and painting state is the layer's.
-#include <algorithm>
 #include <vector>
 
 #include "display/event_player.h"
 #include "display/snapshot.h"
 #include "platform/display.h"
+#include "user/client_size.h"
 #include "windows/display/display_choice.h"
 #include "windows/user/client_area.h"
 
@@ -16,31 +16,8 @@ namespace detail {
 
 namespace {
 
-struct ClientSize {
-  int width;
-  int height;
-};
-
 // The largest client area side: screen coordinates are 16-bit numbers.
 constexpr long long kLargestClientSide = 32767;
-
-// The client area that remains of an outer size once the frame and caption
-// that the style asks for are taken away; a maximised window fills the
-// display's full-screen client area.
-ClientSize client_size_for(DWORD style, int width, int height) {
-  if (style & WS_MAXIMIZE) return {GetSystemMetrics(SM_CXFULLSCREEN), GetSystemMetrics(SM_CYFULLSCREEN)};
-  if (width == CW_USEDEFAULT) width = GetSystemMetrics(SM_CXSCREEN) * 3 / 4;
-  if (height == CW_USEDEFAULT) height = GetSystemMetrics(SM_CYSCREEN) * 3 / 4;
-  long long client_width = width;
-  long long client_height = height;
-  if (style & WS_THICKFRAME) {
-    client_width -= 2LL * GetSystemMetrics(SM_CXFRAME);
-    client_height -= 2LL * GetSystemMetrics(SM_CYFRAME);
-  }
-  if ((style & WS_CAPTION) == WS_CAPTION) client_height -= GetSystemMetrics(SM_CYCAPTION);
-  return {static_cast<int>(std::clamp(client_width, 0LL, kLargestClientSide)),
-          static_cast<int>(std::clamp(client_height, 0LL, kLargestClientSide))};
-}
 
 // The pictures of the windows that exist, for the snapshots taken when the
 // process ends.
@@ -68,7 +45,7 @@ HWND CreateWindowExA(DWORD exStyle, const char* className, const char* windowNam
     return nullptr;
   }
   const bool hidden = display == detail::Display::Headless;
-  const detail::ClientSize size = detail::client_size_for(style, width, height);
+  const detail::ClientSize size = detail::client_size_for(style, width, height, detail::kLargestClientSide);
   auto area = std::make_shared<detail::ClientArea>(size.width, size.height, hidden);
   if (!area->valid()) {
     ::SetLastError(ERROR_NOT_ENOUGH_MEMORY);
