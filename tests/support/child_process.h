@@ -23,9 +23,9 @@ struct ChildOptions {
   std::vector<int> closed;
   // The child's working folder; empty for the caller's.
   std::string folder;
-  // On POSIX, the child leads a session of its own, without a controlling
-  // terminal, so that a console program writes to no terminal of the test's.
-  bool ownSession = false;
+  // On POSIX, the child is detached from the test's controlling terminal
+  // (setsid), so that a console program writes to no terminal of the test's.
+  bool detached = false;
 };
 
 struct ChildOutcome {

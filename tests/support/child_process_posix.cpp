@@ -75,7 +75,7 @@ Child::Child(const std::string& program, const ChildOptions& options) : process_
   }
   posix_spawnattr_t attributes;
   Check(posix_spawnattr_init(&attributes), "attributes");
-  if (options.ownSession) Check(posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID), "session");
+  if (options.detached) Check(posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID), "setsid");
 
   std::vector<std::string> argv{program};
   argv.insert(argv.end(), options.arguments.begin(), options.arguments.end());

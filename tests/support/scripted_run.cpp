@@ -28,7 +28,7 @@ ScriptedRun RunScripted(const std::string& program, const std::string& script, c
   std::ofstream(script_path, std::ios::binary) << script;
   ChildOptions options;
   options.folder = folder.string();
-  options.ownSession = true;
+  options.detached = true;
   options.environment = {{"DISPLAY", std::nullopt},
                          {"GRAPH_DISPLAY", "headless"},
                          {"GRAPH_SCREEN", "1024x768"},

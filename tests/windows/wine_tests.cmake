@@ -1,5 +1,5 @@
 # The Windows tests on this machine: built with the cross compiler and run
-# under Wine, in one Wine session per test run (wine_session): a fresh
+# under Wine, in one Wine environment per test run (wine_environment): a fresh
 # prefix and an Xvfb that the run starts and stops itself. Each test program
 # is one CTest test, so that a run starts few Windows processes.
 
@@ -18,13 +18,13 @@ set_directory_properties(PROPERTIES COMPILE_OPTIONS "${inversion_test_options}")
 # Programs that the tests start see the build through Wine's drive Z:.
 set(INVERSION_TEST_DRIVE "Z:")
 
-set(inversion_wine_session ${CMAKE_BINARY_DIR}/wine-session)
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine_run ${inversion_wine_session})
+set(inversion_wine_environment ${CMAKE_BINARY_DIR}/wine-environment)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine_run ${inversion_wine_environment})
 
-add_test(NAME WineSession.Start COMMAND ${CMAKE_CURRENT_LIST_DIR}/wine_session start ${inversion_wine_session})
-add_test(NAME WineSession.Stop COMMAND ${CMAKE_CURRENT_LIST_DIR}/wine_session stop ${inversion_wine_session})
-set_tests_properties(WineSession.Start PROPERTIES FIXTURES_SETUP wine_session TIMEOUT 120)
-set_tests_properties(WineSession.Stop PROPERTIES FIXTURES_CLEANUP wine_session)
+add_test(NAME WineEnvironment.Start COMMAND ${CMAKE_CURRENT_LIST_DIR}/wine_environment start ${inversion_wine_environment})
+add_test(NAME WineEnvironment.Stop COMMAND ${CMAKE_CURRENT_LIST_DIR}/wine_environment stop ${inversion_wine_environment})
+set_tests_properties(WineEnvironment.Start PROPERTIES FIXTURES_SETUP wine_environment TIMEOUT 120)
+set_tests_properties(WineEnvironment.Stop PROPERTIES FIXTURES_CLEANUP wine_environment)
 
 # The suites after `name` run in a process of their own each, and the rest
 # of the program in another.
@@ -32,7 +32,7 @@ function(inversion_register_test name)
   set(apart "")
   foreach(suite IN LISTS ARGN)
     add_test(NAME ${name}.${suite} COMMAND ${name} --gtest_filter=${suite}.*)
-    set_tests_properties(${name}.${suite} PROPERTIES FIXTURES_REQUIRED wine_session TIMEOUT 600)
+    set_tests_properties(${name}.${suite} PROPERTIES FIXTURES_REQUIRED wine_environment TIMEOUT 600)
     list(APPEND apart "${suite}.*")
   endforeach()
   if(apart)
@@ -41,5 +41,5 @@ function(inversion_register_test name)
   else()
     add_test(NAME ${name} COMMAND ${name})
   endif()
-  set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine_session TIMEOUT 600)
+  set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine_environment TIMEOUT 600)
 endfunction()
